@@ -1,0 +1,92 @@
+// Pixel coverage of rule shapes.
+#include <gtest/gtest.h>
+
+#include "RuleRaster.h"
+
+using thermcore::PixelBox;
+using thermcore::RuleRaster;
+
+namespace {
+
+struct InsideCase {
+    const char* name;
+    std::vector<ThermPoint> polygon;
+    int x, y;
+    bool inside;
+};
+
+class PolygonInsideTest : public ::testing::TestWithParam<InsideCase> {};
+
+TEST_P(PolygonInsideTest, Decides)
+{
+    const InsideCase& c = GetParam();
+    EXPECT_EQ(RuleRaster::insidePolygon(c.x, c.y, c.polygon.data(), int(c.polygon.size())), c.inside);
+}
+
+const std::vector<ThermPoint> kSquare = {{2, 2}, {6, 2}, {6, 6}, {2, 6}};
+const std::vector<ThermPoint> kDiamond = {{5, 0}, {10, 5}, {5, 10}, {0, 5}};
+const std::vector<ThermPoint> kArrow = {{0, 0}, {10, 10}, {0, 20}};
+// A "V": two prongs joined at the bottom.
+const std::vector<ThermPoint> kVee = {{0, 0}, {4, 0}, {6, 5}, {8, 0}, {12, 0}, {6, 12}};
+
+INSTANTIATE_TEST_SUITE_P(
+    Shapes, PolygonInsideTest,
+    ::testing::Values(InsideCase{"Vertex", kSquare, 2, 2, true}, InsideCase{"TopEdge", kSquare, 4, 2, true},
+                      InsideCase{"BottomEdge", kSquare, 5, 6, true}, InsideCase{"Centre", kSquare, 4, 4, true},
+                      InsideCase{"LeftEdge", kSquare, 2, 4, true}, InsideCase{"RightEdge", kSquare, 6, 4, false},
+                      InsideCase{"LeftOutside", kSquare, 1, 4, false}, InsideCase{"RightOutside", kSquare, 7, 4, false},
+                      InsideCase{"Below", kSquare, 4, 7, false},
+                      InsideCase{"DiamondRowOfLeftVertex", kDiamond, 7, 5, true},
+                      InsideCase{"DiamondBeyondRightVertex", kDiamond, 11, 5, false},
+                      InsideCase{"ArrowTipRowInside", kArrow, 5, 10, true},
+                      InsideCase{"ArrowTipRowOutside", kArrow, 12, 10, false},
+                      InsideCase{"VeeNotch", kVee, 6, 2, false}, InsideCase{"VeeLeftProng", kVee, 3, 2, true},
+                      InsideCase{"VeeRightProng", kVee, 9, 2, true}, InsideCase{"VeeBelowNotch", kVee, 6, 8, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(RuleRasterTest, LineSkipsTheEndOfTheLongerAxis)
+{
+    std::vector<ThermPoint> out;
+    RuleRaster::line(3, 10, 3, 20, out);
+    ASSERT_EQ(out.size(), 10u);
+    EXPECT_EQ(out.front().y, 10);
+    EXPECT_EQ(out.back().y, 19);
+    out.clear();
+    RuleRaster::line(10, 0, 0, 5, out);  // right to left, shallow
+    ASSERT_EQ(out.size(), 10u);
+    for (const ThermPoint& p : out) {
+        EXPECT_GE(p.y, 0);
+        EXPECT_LE(p.y, 5);
+        EXPECT_EQ(p.y, int(-0.5 * (p.x - 10) + 0.5));
+    }
+    out.clear();
+    RuleRaster::line(4, 4, 4, 4, out);
+    EXPECT_TRUE(out.empty());
+}
+
+TEST(RuleRasterTest, EllipseIsSymmetricAndInsideItsBox)
+{
+    PixelBox box;
+    box.add(10, 20);
+    box.add(30, 30);
+    std::vector<ThermPoint> out;
+    RuleRaster::ellipse(box, out);
+    ASSERT_FALSE(out.empty());
+    for (const ThermPoint& p : out) {
+        EXPECT_GE(p.x, 10);
+        EXPECT_LT(p.x, 30);
+        EXPECT_GE(p.y, 20);
+        EXPECT_LT(p.y, 30);
+    }
+    // Close to pi * a * b pixels.
+    EXPECT_NEAR(double(out.size()), 3.14159 * 10 * 5, 20.0);
+    // A flat box covers nothing and divides by nothing.
+    PixelBox flat;
+    flat.add(5, 5);
+    flat.add(15, 5);
+    out.clear();
+    RuleRaster::ellipse(flat, out);
+    EXPECT_TRUE(out.empty());
+}
+
+}  // namespace

@@ -1,0 +1,61 @@
+// The one picture the library holds: both images, the raw frame, the picture
+// information block, the camera block, the file's path and the temperature
+// table built from them. Every picture-side call locks `mutex` for its run.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "thermcore.h"
+
+namespace thermcore {
+
+class PictureState {
+public:
+    static PictureState& instance();
+
+    std::recursive_mutex mutex;
+
+    YuvBufInfo yuvHeader[2] = {};
+    std::vector<uint8_t> yuvData[2];
+    bool yuvLoaded[2] = {false, false};
+
+    int width = 0;   // raw frame; 0 when none is loaded
+    int height = 0;
+    std::vector<uint16_t> raw;
+
+    PicViewInfo info = {};
+    RedunData redun = {};
+    std::string path;  // full path of the loaded file, for saving
+
+    std::array<float, THERMCORE_TABLE_SIZE> table = {};
+    float colorBar[2] = {0.0f, 0.0f};
+
+    // Pixel lists of the last rule, rebuilt by every rule call.
+    std::vector<ThermPoint> lineList;
+    std::vector<ThermPoint> areaList;
+
+    bool hasFrame() const { return width > 0 && height > 0 && raw.size() == size_t(width) * size_t(height); }
+    uint16_t rawAt(int x, int y) const { return raw[size_t(y) * size_t(width) + size_t(x)]; }
+    // Temperature of a raw value: the table entry (indices past the table
+    // read its last entry), or raw / 10 for frames that hold temperatures.
+    float pixelTemperature(uint16_t value) const
+    {
+        if (redun.tempDataFlag) return float(int16_t(value)) / 10.0f;
+        return table[value < THERMCORE_TABLE_SIZE ? value : THERMCORE_TABLE_SIZE - 1];
+    }
+
+    // Releases the raw frame and both images and forgets their sizes.
+    void freeFrame();
+    void freeImages();
+    // Rebuilds the temperature table from `info` and `redun`.
+    void rebuildTable();
+
+private:
+    PictureState() = default;
+};
+
+}  // namespace thermcore

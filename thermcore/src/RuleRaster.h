@@ -1,0 +1,37 @@
+// Pixels covered by a rule: lines, ellipses and polygons rasterised into raw
+// pixel lists. Shared by the picture and live rule geometry.
+#pragma once
+
+#include <climits>
+#include <vector>
+
+#include "thermcore.h"
+
+namespace thermcore {
+
+// Bounding box of a rule in raw pixels. Areas use it half-open (the right
+// column and the bottom row are not measured).
+struct PixelBox {
+    int minX = INT_MAX;
+    int maxX = 0;
+    int minY = INT_MAX;
+    int maxY = 0;
+
+    void add(int x, int y);
+};
+
+class RuleRaster {
+public:
+    // Pixels from (x1, y1) towards (x2, y2), stepping along the longer axis;
+    // the end pixel of that axis is not part of the list. Appends to out.
+    static void line(int x1, int y1, int x2, int y2, std::vector<ThermPoint>& out);
+    // Pixels of the half-open box inside the ellipse inscribed in it.
+    static void ellipse(const PixelBox& box, std::vector<ThermPoint>& out);
+    // Pixels of the half-open box inside the polygon.
+    static void polygon(const ThermPoint* vertices, int count, const PixelBox& box, std::vector<ThermPoint>& out);
+    // Inside test: on a vertex or a horizontal edge counts as inside;
+    // otherwise the crossings of a ray from x = -10 to the pixel decide.
+    static bool insidePolygon(int x, int y, const ThermPoint* vertices, int count);
+};
+
+}  // namespace thermcore
