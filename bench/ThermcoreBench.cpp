@@ -105,9 +105,25 @@ void BM_RuleTemperature(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * 320 * 256);
 }
 
+// Rebuilding the 16384-entry temperature table, as every picture read,
+// raw frame and parameter change does; argument: gain mode.
+void BM_TemperatureTable(benchmark::State& state)
+{
+    fixtures::RadioPictureWriter writer(64, 64, static_cast<int>(state.range(0)));
+    const std::vector<uint8_t> data = writer.radioData();
+    const ThermalGraphHeader header = fixtures::thermalGraphHeader(64, 64);
+    if (HM_analyRadioData(&header, data.data()) != 0) {
+        state.SkipWithError("HM_analyRadioData failed");
+        return;
+    }
+    for (auto _ : state) HM_updateTemperatureHash();
+    state.SetItemsProcessed(state.iterations() * THERMCORE_TABLE_SIZE);
+}
+
 BENCHMARK(BM_PixelTemperatures)->Args({640, 512})->Args({1280, 1024})->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Memcpy)->Args({640, 512})->Args({1280, 1024})->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RuleTemperature)->ArgName("local")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TemperatureTable)->ArgName("gain")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 // Console output as usual, plus the mean wall time per iteration of every
 // benchmark instance for the ratios.
@@ -116,8 +132,7 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override
     {
         for (const Run& run : runs) {
-            if (run.run_type != Run::RT_Iteration || run.error_occurred || run.iterations == 0)
-                continue;
+            if (run.run_type != Run::RT_Iteration || run.error_occurred || run.iterations == 0) continue;
             auto& slot = seconds_[{run.run_name.function_name, run.run_name.args}];
             slot.first += run.real_accumulated_time / static_cast<double>(run.iterations);
             slot.second += 1;
@@ -136,13 +151,12 @@ private:
     std::map<std::pair<std::string, std::string>, std::pair<double, int>> seconds_;
 };
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {
     benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     CollectingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();

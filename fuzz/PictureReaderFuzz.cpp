@@ -31,13 +31,11 @@ void removeTempFile()
 
 bool writeInput(const uint8_t* data, size_t size)
 {
-    if (ftruncate(gFd, 0) != 0)
-        return false;
+    if (ftruncate(gFd, 0) != 0) return false;
     size_t done = 0;
     while (done < size) {
         const ssize_t n = pwrite(gFd, data + done, size - done, static_cast<off_t>(done));
-        if (n <= 0)
-            return false;
+        if (n <= 0) return false;
         done += static_cast<size_t>(n);
     }
     return true;
@@ -66,11 +64,9 @@ void exerciseLoadedPicture()
 {
     ThermalGraphHeader header;
     std::memset(&header, 0, sizeof header);
-    if (HM_getAxThrmGraphHeaderInfo(&header) != 0)
-        return;
+    if (HM_getAxThrmGraphHeaderInfo(&header) != 0) return;
     const int64_t pixels = int64_t(header.width) * int64_t(header.height);
-    if (header.width <= 0 || header.height <= 0 || pixels > kMaxPixels)
-        return;
+    if (header.width <= 0 || header.height <= 0 || pixels > kMaxPixels) return;
 
     std::vector<float> temps(static_cast<size_t>(pixels));
     HM_getAxPixelsTemperature(0, temps.data());
@@ -78,7 +74,7 @@ void exerciseLoadedPicture()
     static PicRuleConfigInfo rules;
     std::memset(&rules, 0, sizeof rules);
     if (HM_getPicRuleConfigInfo(&rules) == 0) {
-        const int count = rules.count < 0 ? 0
+        const int count = rules.count < 0                         ? 0
                           : rules.count > THERMCORE_MAX_PIC_RULES ? THERMCORE_MAX_PIC_RULES
                                                                   : rules.count;
         for (int i = 0; i < count; ++i) {
@@ -105,7 +101,7 @@ void exerciseLoadedPicture()
     HM_saveAXPicViewInfo();
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
@@ -120,10 +116,9 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    if (!writeInput(data, size))
-        std::abort();
+    if (!writeInput(data, size)) std::abort();
     const int rc = HM_readAXPicViewFile(gPath);
-    (void)rc; // a refused channel mode still loads the picture: look either way
+    (void)rc;  // a refused channel mode still loads the picture: look either way
     exerciseLoadedPicture();
     HM_freeAXPicViewInfo();
     return 0;

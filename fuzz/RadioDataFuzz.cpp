@@ -21,19 +21,17 @@ int32_t foldSide(const uint8_t* p)
     return static_cast<int32_t>(1 + (v - 1) % kMaxSide);
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    if (size < 8)
-        return 0;
+    if (size < 8) return 0;
     const int32_t width = foldSide(data);
     const int32_t height = foldSide(data + 4);
     const size_t pixels = static_cast<size_t>(width) * static_cast<size_t>(height);
     const uint8_t* src = data + 8;
     // The function reads exactly this much; a shorter buffer is the caller's bug.
-    if (size - 8 < pixels * 2 + sizeof(RedunData))
-        return 0;
+    if (size - 8 < pixels * 2 + sizeof(RedunData)) return 0;
 
     ThermalGraphHeader header;
     std::memset(&header, 0, sizeof header);
@@ -42,8 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     header.height = height;
     header.bits = 16;
     header.redunVersion = 1;
-    if (HM_analyRadioData(&header, src) != 0)
-        return 0;
+    if (HM_analyRadioData(&header, src) != 0) return 0;
 
     std::vector<float> temps(pixels);
     std::vector<int16_t> tenths(pixels);

@@ -14,8 +14,7 @@ const std::array<uint32_t, 256>& crcTable()
         std::array<uint32_t, 256> t{};
         for (uint32_t n = 0; n < 256; ++n) {
             uint32_t c = n;
-            for (int k = 0; k < 8; ++k)
-                c = (c & 1u) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+            for (int k = 0; k < 8; ++k) c = (c & 1u) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
             t[n] = c;
         }
         return t;
@@ -52,7 +51,7 @@ std::vector<uint8_t> zlibStored(const std::vector<uint8_t>& raw)
     do {
         const size_t len = std::min(raw.size() - pos, PngEncoder::kStoredBlockMax);
         const bool last = pos + len == raw.size();
-        z.push_back(last ? 0x01 : 0x00); // BFINAL, BTYPE 00
+        z.push_back(last ? 0x01 : 0x00);  // BFINAL, BTYPE 00
         z.push_back(static_cast<uint8_t>(len));
         z.push_back(static_cast<uint8_t>(len >> 8));
         z.push_back(static_cast<uint8_t>(~len));
@@ -65,14 +64,13 @@ std::vector<uint8_t> zlibStored(const std::vector<uint8_t>& raw)
     return z;
 }
 
-} // namespace
+}  // namespace
 
 uint32_t PngEncoder::crc32(const uint8_t* data, size_t size, uint32_t previous)
 {
     const auto& table = crcTable();
     uint32_t c = previous ^ 0xFFFFFFFFu;
-    for (size_t i = 0; i < size; ++i)
-        c = table[(c ^ data[i]) & 0xFFu] ^ (c >> 8);
+    for (size_t i = 0; i < size; ++i) c = table[(c ^ data[i]) & 0xFFu] ^ (c >> 8);
     return c ^ 0xFFFFFFFFu;
 }
 
@@ -89,8 +87,7 @@ uint32_t PngEncoder::adler32(const uint8_t* data, size_t size)
 
 std::vector<uint8_t> PngEncoder::encode(int width, int height, ColorType type, const uint8_t* pixels)
 {
-    if (width <= 0 || height <= 0 || pixels == nullptr)
-        throw std::invalid_argument("PngEncoder: empty picture");
+    if (width <= 0 || height <= 0 || pixels == nullptr) throw std::invalid_argument("PngEncoder: empty picture");
     const size_t channels = type == ColorType::Rgb ? 3 : 1;
     const size_t rowBytes = static_cast<size_t>(width) * channels;
 
@@ -107,11 +104,11 @@ std::vector<uint8_t> PngEncoder::encode(int width, int height, ColorType type, c
     std::vector<uint8_t> ihdr;
     putU32BE(ihdr, static_cast<uint32_t>(width));
     putU32BE(ihdr, static_cast<uint32_t>(height));
-    ihdr.push_back(8);                          // bit depth
-    ihdr.push_back(static_cast<uint8_t>(type)); // colour type
-    ihdr.push_back(0);                          // compression: deflate
-    ihdr.push_back(0);                          // filter method 0
-    ihdr.push_back(0);                          // no interlace
+    ihdr.push_back(8);                           // bit depth
+    ihdr.push_back(static_cast<uint8_t>(type));  // colour type
+    ihdr.push_back(0);                           // compression: deflate
+    ihdr.push_back(0);                           // filter method 0
+    ihdr.push_back(0);                           // no interlace
     putChunk(png, "IHDR", ihdr);
     putChunk(png, "IDAT", zlibStored(scanlines));
     putChunk(png, "IEND", {});
@@ -127,10 +124,9 @@ std::vector<uint8_t> PngEncoder::encodeGrey(int width, int height, const std::ve
 
 std::vector<uint8_t> PngEncoder::encodeRgb(int width, int height, const std::vector<uint8_t>& pixels)
 {
-    if (width <= 0 || height <= 0 ||
-        pixels.size() < static_cast<size_t>(width) * static_cast<size_t>(height) * 3)
+    if (width <= 0 || height <= 0 || pixels.size() < static_cast<size_t>(width) * static_cast<size_t>(height) * 3)
         throw std::invalid_argument("PngEncoder: pixel buffer does not match the size");
     return encode(width, height, ColorType::Rgb, pixels.data());
 }
 
-} // namespace fixtures
+}  // namespace fixtures

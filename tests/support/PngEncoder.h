@@ -28,4 +28,4 @@ public:
     static constexpr size_t kStoredBlockMax = 65535;
 };
 
-} // namespace fixtures
+}  // namespace fixtures

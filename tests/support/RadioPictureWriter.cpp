@@ -35,8 +35,7 @@ void appendU16(std::vector<uint8_t>& out, uint16_t v)
 
 void appendU32(std::vector<uint8_t>& out, uint32_t v)
 {
-    for (int i = 0; i < 4; ++i)
-        out.push_back(static_cast<uint8_t>(v >> (8 * i)));
+    for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(v >> (8 * i)));
 }
 
 size_t pixelCount(int width, int height)
@@ -57,8 +56,8 @@ void fillCurve(RedunData& b, int count, float first, float step, float slopeFirs
     b.curveCount = static_cast<uint8_t>(count);
     for (int k = 0; k < count; ++k) {
         b.curve[k].temperature = first + step * static_cast<float>(k);
-        const float slope = slopeFirst + (slopeLast - slopeFirst) * static_cast<float>(k - 1) /
-                                             static_cast<float>(count - 2);
+        const float slope =
+            slopeFirst + (slopeLast - slopeFirst) * static_cast<float>(k - 1) / static_cast<float>(count - 2);
         // y(0) takes no part in the curve.
         b.curve[k].increment = k == 0 ? 0.0f : slope * step;
     }
@@ -76,7 +75,7 @@ void checkSize(int width, int height)
         throw std::invalid_argument("fixtures: frame size out of range");
 }
 
-} // namespace
+}  // namespace
 
 RedunData defaultRedunData(int width, int height, int gainMode)
 {
@@ -96,10 +95,10 @@ RedunData defaultRedunData(int width, int height, int gainMode)
 
     b.gainMode = gainMode;
     if (gainMode == 1) {
-        fillCurve(b, 18, -30.0f, 40.0f, 6.0f, 15.0f); // -30 .. 650 C
+        fillCurve(b, 18, -30.0f, 40.0f, 6.0f, 15.0f);  // -30 .. 650 C
         copyText(b.modelCode, sizeof b.modelCode, kHighRangeModel);
     } else {
-        fillCurve(b, 20, -30.0f, 10.0f, 18.0f, 45.0f); // -30 .. 160 C
+        fillCurve(b, 20, -30.0f, 10.0f, 18.0f, 45.0f);  // -30 .. 160 C
         copyText(b.modelCode, sizeof b.modelCode, kLowRangeModel);
     }
     b.emissModelV2 = 0;
@@ -152,10 +151,9 @@ PicViewInfo defaultPicViewInfo()
 const std::vector<RedunFieldMove>& earlierLayoutMoves()
 {
     static const std::vector<RedunFieldMove> moves = {
-        {0, 0, 256},       {256, 304, 4},     {260, 308, 4},    {264, 1340, 1},
-        {268, 392, 240},   {520, 652, 4},     {532, 696, 4},    {536, 940, 4},
-        {540, 1004, 4},    {544, 1008, 32},   {576, 1064, 4},   {584, 1072, 64},
-        {648, 1136, 112},  {760, 1260, 64},   {824, 1332, 8},   {1344, 1252, 4},
+        {0, 0, 256},      {256, 304, 4},   {260, 308, 4},  {264, 1340, 1},  {268, 392, 240}, {520, 652, 4},
+        {532, 696, 4},    {536, 940, 4},   {540, 1004, 4}, {544, 1008, 32}, {576, 1064, 4},  {584, 1072, 64},
+        {648, 1136, 112}, {760, 1260, 64}, {824, 1332, 8}, {1344, 1252, 4},
     };
     return moves;
 }
@@ -164,8 +162,7 @@ std::array<uint8_t, sizeof(RedunData)> encodeEarlierRedunData(const RedunData& b
 {
     std::array<uint8_t, sizeof(RedunData)> earlier{};
     const auto* current = reinterpret_cast<const uint8_t*>(&block);
-    for (const auto& m : earlierLayoutMoves())
-        std::memcpy(earlier.data() + m.earlier, current + m.current, m.size);
+    for (const auto& m : earlierLayoutMoves()) std::memcpy(earlier.data() + m.earlier, current + m.current, m.size);
     return earlier;
 }
 
@@ -214,8 +211,7 @@ std::vector<uint8_t> radioDataBuffer(const std::vector<uint16_t>& raw, const Red
 {
     std::vector<uint8_t> out;
     out.reserve(raw.size() * 2 + sizeof(RedunData));
-    for (uint16_t v : raw)
-        appendU16(out, v);
+    for (uint16_t v : raw) appendU16(out, v);
     append(out, block);
     return out;
 }
@@ -233,8 +229,11 @@ ThermalGraphHeader thermalGraphHeader(int width, int height, int redunVersion)
 }
 
 RadioPictureWriter::RadioPictureWriter(int width, int height, int gainMode)
-    : width_(width), height_(height), block_(defaultRedunData(width, height, gainMode)),
-      info_(defaultPicViewInfo()), celsius_(pixelCount(width, height), 25.0f)
+    : width_(width),
+      height_(height),
+      block_(defaultRedunData(width, height, gainMode)),
+      info_(defaultPicViewInfo()),
+      celsius_(pixelCount(width, height), 25.0f)
 {
 }
 
@@ -336,8 +335,7 @@ std::vector<uint8_t> RadioPictureWriter::build(Layout* layout) const
     append(file, thermalGraphHeader(width_, height_, version_));
 
     l.raw = file.size();
-    for (uint16_t v : rawFrame())
-        appendU16(file, v);
+    for (uint16_t v : rawFrame()) appendU16(file, v);
 
     l.picViewInfo = file.size();
     append(file, info_);
@@ -356,8 +354,7 @@ std::vector<uint8_t> RadioPictureWriter::build(Layout* layout) const
     file.push_back(0xBC);
     l.fileSize = file.size();
 
-    if (layout != nullptr)
-        *layout = l;
+    if (layout != nullptr) *layout = l;
     return file;
 }
 
@@ -369,8 +366,7 @@ bool RadioPictureWriter::writeTo(const std::string& path, Layout* layout) const
 bool writeBytes(const std::string& path, const std::vector<uint8_t>& bytes)
 {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out)
-        return false;
+    if (!out) return false;
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     out.close();
     return !out.fail();
@@ -379,9 +375,8 @@ bool writeBytes(const std::string& path, const std::vector<uint8_t>& bytes)
 std::vector<uint8_t> readBytes(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return {};
+    if (!in) return {};
     return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-} // namespace fixtures
+}  // namespace fixtures

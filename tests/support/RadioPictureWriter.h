@@ -17,11 +17,11 @@
 
 namespace fixtures {
 
-constexpr int kMaxRaw = 16383; // 14-bit detector values
+constexpr int kMaxRaw = 16383;  // 14-bit detector values
 
 // Low-range and high-range model codes of the default camera block.
-constexpr const char* kLowRangeModel = "VXT-QA7301-RM";  // high-range limit 550 C
-constexpr const char* kHighRangeModel = "VXT-QB6903-RM"; // high-range limit 650 C
+constexpr const char* kLowRangeModel = "VXT-QA7301-RM";   // high-range limit 550 C
+constexpr const char* kHighRangeModel = "VXT-QB6903-RM";  // high-range limit 650 C
 
 // A believable camera block for a width x height raw frame.
 //
@@ -74,16 +74,16 @@ ThermalGraphHeader thermalGraphHeader(int width, int height, int redunVersion = 
 
 // Offsets of every block in a written file, from the start of the file.
 struct Layout {
-    size_t pngSize = 0;       // the PNG part; also the stored start offset
+    size_t pngSize = 0;  // the PNG part; also the stored start offset
     size_t yuvHeader1 = 0;
     size_t yuvData1 = 0;
     size_t yuvHeader2 = 0;
-    size_t yuvData2 = 0;      // empty as written
+    size_t yuvData2 = 0;  // empty as written
     size_t thermalHeader = 0;
     size_t raw = 0;
     size_t picViewInfo = 0;
     size_t redunData = 0;
-    size_t trailer = 0;       // u32 start offset, then the mark 0x26 0xBC
+    size_t trailer = 0;  // u32 start offset, then the mark 0x26 0xBC
     size_t fileSize = 0;
 };
 
@@ -136,7 +136,7 @@ private:
     RedunData block_;
     PicViewInfo info_;
     std::vector<float> celsius_;
-    std::vector<uint16_t> raw_; // non-empty: used instead of celsius_
+    std::vector<uint16_t> raw_;  // non-empty: used instead of celsius_
 };
 
 // Writes bytes to a file, replacing it; false on any failure.
@@ -144,4 +144,4 @@ bool writeBytes(const std::string& path, const std::vector<uint8_t>& bytes);
 // Whole file; empty when it cannot be read.
 std::vector<uint8_t> readBytes(const std::string& path);
 
-} // namespace fixtures
+}  // namespace fixtures

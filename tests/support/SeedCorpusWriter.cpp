@@ -23,8 +23,7 @@ bool makeDir(const std::string& path)
     return mkdir(path.c_str(), 0755) == 0 || errno == EEXIST;
 }
 
-PicViewRuleConfig rule(int32_t id, int32_t meterType, int32_t shape, std::vector<ThermPoint> points,
-                       const char* name)
+PicViewRuleConfig rule(int32_t id, int32_t meterType, int32_t shape, std::vector<ThermPoint> points, const char* name)
 {
     PicViewRuleConfig r;
     std::memset(&r, 0, sizeof r);
@@ -32,8 +31,7 @@ PicViewRuleConfig rule(int32_t id, int32_t meterType, int32_t shape, std::vector
     r.meterType = meterType;
     r.param = shape;
     r.pointNum = static_cast<int32_t>(points.size());
-    for (size_t i = 0; i < points.size() && i < 8; ++i)
-        r.points[i] = points[i];
+    for (size_t i = 0; i < points.size() && i < 8; ++i) r.points[i] = points[i];
     std::strncpy(r.name, name, sizeof r.name - 1);
     r.emissivity = 1.0f;
     r.distance = 1.0f;
@@ -60,14 +58,12 @@ void addRules(PicViewInfo& info)
     rules[0].show[0] = 1;
     rules[0].show[2] = 1;
     info.ruleCount = static_cast<int32_t>(rules.size());
-    for (size_t i = 0; i < rules.size(); ++i)
-        info.rules[i] = rules[i];
+    for (size_t i = 0; i < rules.size(); ++i) info.rules[i] = rules[i];
 }
 
 bool put(const std::string& path, const std::vector<uint8_t>& bytes)
 {
-    if (fixtures::writeBytes(path, bytes))
-        return true;
+    if (fixtures::writeBytes(path, bytes)) return true;
     std::fprintf(stderr, "cannot write %s\n", path.c_str());
     return false;
 }
@@ -82,7 +78,7 @@ bool putRadio(const std::string& path, const RadioPictureWriter& w)
     return put(path, bytes);
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

@@ -17,7 +17,10 @@ namespace {
 
 using Side = DistanceCompensation::Side;
 
-const char* sideName(Side side) { return side == Side::Picture ? "picture" : "live"; }
+const char* sideName(Side side)
+{
+    return side == Side::Picture ? "picture" : "live";
+}
 
 // Picture and live logs written into a private folder for one test.
 class LogFiles {
@@ -53,7 +56,10 @@ private:
     std::string dir_;
 };
 
-bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+bool contains(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
+}
 
 // ---------------------------------------------------------------------------
 // Distance factor
@@ -77,6 +83,11 @@ struct FactorCase {
     bool ok;
     double expected;
 };
+
+void PrintTo(const FactorCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class FactorTest : public ::testing::TestWithParam<FactorCase> {};
 
@@ -172,6 +183,11 @@ struct PolyCase {
     float expected;
 };
 
+void PrintTo(const PolyCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class PolynomialTest : public ::testing::TestWithParam<PolyCase> {};
 
 TEST_P(PolynomialTest, Result)
@@ -206,8 +222,9 @@ TEST(DistancePolynomial, PictureLogsWhenItComputes)
     EXPECT_EQ(logs.picture(), "");
     DistanceCompensation::polynomial(Side::Picture, kCoef, 10.0, 50.0f);
     const std::string log = logs.picture();
-    EXPECT_TRUE(contains(log, "pDistCoef[0-7] = 1.000000, 0.100000, 1.000000, 0.010000, 0.001000, 0.002000, "
-                              "0.000100, 0.000010\n"));
+    EXPECT_TRUE(contains(log,
+                         "pDistCoef[0-7] = 1.000000, 0.100000, 1.000000, 0.010000, 0.001000, 0.002000, "
+                         "0.000100, 0.000010\n"));
     EXPECT_TRUE(contains(log, "temper: 50.000000, realTemper: 56.65"));
     EXPECT_EQ(logs.live(), "");
 }
@@ -222,8 +239,9 @@ TEST(DistancePolynomial, LiveLogs)
     // Unchanged for being too close, but logged.
     DistanceCompensation::polynomial(Side::Live, kCoef, 0.005, 50.0f);
     const std::string log = logs.live();
-    EXPECT_TRUE(contains(log, "dist  = 0.005000,pDistCoef[0-7] = 1.000000, 0.100000, 1.000000, 0.010000, "
-                              "0.001000, 0.002000, 0.000100, 0.000010\n"));
+    EXPECT_TRUE(contains(log,
+                         "dist  = 0.005000,pDistCoef[0-7] = 1.000000, 0.100000, 1.000000, 0.010000, "
+                         "0.001000, 0.002000, 0.000100, 0.000010\n"));
     EXPECT_TRUE(contains(log, "temper: 50.000000, realTemper: 50.000000\n"));
     EXPECT_FALSE(contains(logs.picture(), "temper:"));
 }
@@ -256,6 +274,11 @@ struct TableCase {
     float t;
     float expected;
 };
+
+void PrintTo(const TableCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class TableTest : public ::testing::TestWithParam<TableCase> {};
 

@@ -8,7 +8,10 @@
 namespace thermcore {
 namespace {
 
-const EmissivityCompensation& table() { return EmissivityCompensation::builtIn(); }
+const EmissivityCompensation& table()
+{
+    return EmissivityCompensation::builtIn();
+}
 
 TEST(EmissivityBuiltIn, Layout)
 {
@@ -77,8 +80,8 @@ TEST(EmissivityCompensation, EmptyTableReturnsInput)
 TEST(EmissivityCompensation, UnityEmissivityKeepsTemperature)
 {
     for (float atm : {25.0f, 0.0f, 40.0f}) {
-        for (float t : {-40.0f, -30.0f, -5.0f, 10.0f, 24.0f, 27.5f, 27.98f, 28.5f, 33.0f, 75.0f, 150.0f, 333.0f,
-                        599.0f, 650.0f}) {
+        for (float t : {-40.0f, -30.0f, -5.0f, 10.0f, 24.0f, 27.5f, 27.98f, 28.5f, 33.0f, 75.0f, 150.0f, 333.0f, 599.0f,
+                        650.0f}) {
             float out = 0.0f;
             ASSERT_EQ(table().compensate(&out, atm, 1.0f, t), 0) << t;
             EXPECT_NEAR(out, t, 0.05f) << "atm " << atm << " t " << t;
@@ -191,7 +194,7 @@ TEST(EmissivityCompensation, InterpolatesBetweenSets)
         {10.0f, 0.81f, 50.0f, 55.555556},  // below the table: the first set
         {30.0f, 0.81f, 50.0f, 63.786008},  // at the last: the last set
         {45.0f, 0.81f, 50.0f, 63.786008},
-        {25.0f, 0.5f, 50.0f, 85.491136},   // 0.5 belongs to the upper class
+        {25.0f, 0.5f, 50.0f, 85.491136},  // 0.5 belongs to the upper class
         {25.0f, 0.49f, 50.0f, 0.0},
         // Lower halves at 10 C, emissivity below 0.5: h / e + g.
         {25.0f, 0.4f, 10.0f, -22.5},

@@ -24,8 +24,14 @@ uint32_t u32le(const std::vector<uint8_t>& b, size_t at)
     return uint32_t(b.at(at)) | uint32_t(b.at(at + 1)) << 8 | uint32_t(b.at(at + 2)) << 16 |
            uint32_t(b.at(at + 3)) << 24;
 }
-int32_t i32le(const std::vector<uint8_t>& b, size_t at) { return static_cast<int32_t>(u32le(b, at)); }
-uint16_t u16le(const std::vector<uint8_t>& b, size_t at) { return uint16_t(b.at(at) | b.at(at + 1) << 8); }
+int32_t i32le(const std::vector<uint8_t>& b, size_t at)
+{
+    return static_cast<int32_t>(u32le(b, at));
+}
+uint16_t u16le(const std::vector<uint8_t>& b, size_t at)
+{
+    return uint16_t(b.at(at) | b.at(at + 1) << 8);
+}
 float f32le(const std::vector<uint8_t>& b, size_t at)
 {
     const uint32_t bits = u32le(b, at);
@@ -57,13 +63,13 @@ TEST(FixtureWriter, FileLayoutChainsEveryBlock)
 {
     const FileCase cases[] = {
         {16, 12, 0, 1, 16 * 12 * 2},
-        {7, 5, 1, 1, 52}, // 4:2:0 rounds 52.5 down
+        {7, 5, 1, 1, 52},  // 4:2:0 rounds 52.5 down
         {8, 6, 0, 0, 8 * 6 * 2},
         {3, 1, 1, 1, 4},
     };
     for (const FileCase& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.width << "x" << c.height << " format " << int(c.format)
-                                        << " version " << c.version);
+        SCOPED_TRACE(testing::Message() << c.width << "x" << c.height << " format " << int(c.format) << " version "
+                                        << c.version);
         RadioPictureWriter w(c.width, c.height);
         w.setTemperatures(fixtures::rampTemperatures(c.width, c.height, 0.0f, 100.0f));
         w.setYuvFormat(c.format).setRedunVersion(c.version);
@@ -106,8 +112,7 @@ TEST(FixtureWriter, FileLayoutChainsEveryBlock)
         EXPECT_EQ(f32le(f, h1 + 52), 0.0f);
 
         // Header 2: all zero but yuvType 1.
-        for (size_t i = 0; i < 92; ++i)
-            EXPECT_EQ(f[l.yuvHeader2 + i], i == 4 ? 1 : 0) << "header 2 byte " << i;
+        for (size_t i = 0; i < 92; ++i) EXPECT_EQ(f[l.yuvHeader2 + i], i == 4 ? 1 : 0) << "header 2 byte " << i;
 
         const size_t th = l.thermalHeader;
         EXPECT_EQ(u32le(f, th), rawBytes);
@@ -118,8 +123,7 @@ TEST(FixtureWriter, FileLayoutChainsEveryBlock)
         EXPECT_EQ(i32le(f, th + 96), c.version);
 
         const std::vector<uint16_t> raw = w.rawFrame();
-        for (size_t i = 0; i < raw.size(); ++i)
-            ASSERT_EQ(u16le(f, l.raw + 2 * i), raw[i]) << "raw value " << i;
+        for (size_t i = 0; i < raw.size(); ++i) ASSERT_EQ(u16le(f, l.raw + 2 * i), raw[i]) << "raw value " << i;
 
         EXPECT_TRUE(sameBytes(f, l.picViewInfo, fixtures::defaultPicViewInfo()));
         EXPECT_FLOAT_EQ(f32le(f, l.picViewInfo + 9612), 1.0f);
@@ -141,8 +145,8 @@ TEST(FixtureWriter, EarlierLayoutPutsFieldsAtTheirOldOffsets)
     std::memset(b.cameraData, 0x5A, sizeof b.cameraData);
     b.cameraValue256 = 1.5f;
     b.grayTempDrift = -7;
-    b.emissModelV2 = 1; // no earlier counterpart
-    b.tempDataFlag = 1; // no earlier counterpart
+    b.emissModelV2 = 1;  // no earlier counterpart
+    b.tempDataFlag = 1;  // no earlier counterpart
     b.tempRiseCompensation = 0.75f;
     b.defaultDistance = 2.5f;
     b.distCoef[3] = -0.125;
@@ -150,7 +154,7 @@ TEST(FixtureWriter, EarlierLayoutPutsFieldsAtTheirOldOffsets)
     const auto encoded = fixtures::encodeEarlierRedunData(b);
     std::memcpy(e.data(), encoded.data(), e.size());
 
-    EXPECT_EQ(0, std::memcmp(e.data(), &b, 256)); // TEC record and camera data stay put
+    EXPECT_EQ(0, std::memcmp(e.data(), &b, 256));  // TEC record and camera data stay put
     EXPECT_FLOAT_EQ(f32le(e, 304), 1.5f);
     EXPECT_EQ(i32le(e, 308), -7);
     EXPECT_EQ(e[1340], b.curveCount);
@@ -163,10 +167,10 @@ TEST(FixtureWriter, EarlierLayoutPutsFieldsAtTheirOldOffsets)
     double c3;
     std::memcpy(&c3, e.data() + 1072 + 3 * 8, sizeof c3);
     EXPECT_EQ(c3, -0.125);
-    EXPECT_EQ(i32le(e, 1136), 50);            // humidity opens the camera parameters
-    EXPECT_FLOAT_EQ(f32le(e, 1136 + 16), 1.0f); // emissivity
-    EXPECT_FLOAT_EQ(f32le(e, 1260), 139.4f);  // first low threshold
-    EXPECT_EQ(u32le(e, 1260 + 32), 1600u);    // Ld
+    EXPECT_EQ(i32le(e, 1136), 50);               // humidity opens the camera parameters
+    EXPECT_FLOAT_EQ(f32le(e, 1136 + 16), 1.0f);  // emissivity
+    EXPECT_FLOAT_EQ(f32le(e, 1260), 139.4f);     // first low threshold
+    EXPECT_EQ(u32le(e, 1260 + 32), 1600u);       // Ld
     EXPECT_EQ(u16le(e, 1332), 40);
     EXPECT_EQ(u16le(e, 1334), 30);
     EXPECT_FLOAT_EQ(f32le(e, 1252), 2.5f);
@@ -191,7 +195,7 @@ TEST(FixtureWriter, RawGreysReadBackThroughTheModel)
     struct GainCase {
         int gainMode;
         std::vector<float> temps;
-        double tolerance; // half a grey over the flattest segment
+        double tolerance;  // half a grey over the flattest segment
     };
     const GainCase cases[] = {
         {0, {-20.0f, -3.7f, 0.0f, 24.9f, 25.0f, 36.6f, 99.5f, 149.9f}, 0.5 / 18.0},
@@ -219,7 +223,7 @@ TEST(FixtureWriter, RawGreysReadBackThroughTheModel)
                 EXPECT_GT(raw[i], raw[i - 1]);
             }
             if (c.temps[i] == 25.0f) {
-                EXPECT_EQ(raw[i], 8192); // the base grey belongs to the base temperature
+                EXPECT_EQ(raw[i], 8192);  // the base grey belongs to the base temperature
             }
             float t = 0.0f;
             ASSERT_EQ(model.temperature(model.compensatedGrey(raw[i], true), params, grayReflect, &t), 0);
@@ -247,8 +251,7 @@ TEST(FixtureWriter, PngIsWellFormed)
     // Large enough that the scanlines need two stored blocks.
     const int width = 300, height = 250;
     std::vector<uint8_t> pixels(size_t(width) * height);
-    for (size_t i = 0; i < pixels.size(); ++i)
-        pixels[i] = uint8_t(i * 7 + i / width);
+    for (size_t i = 0; i < pixels.size(); ++i) pixels[i] = uint8_t(i * 7 + i / width);
     const std::vector<uint8_t> png = PngEncoder::encodeGrey(width, height, pixels);
 
     ASSERT_GT(png.size(), 8u);
@@ -269,18 +272,17 @@ TEST(FixtureWriter, PngIsWellFormed)
             EXPECT_EQ(png[at + 16], 8);  // bit depth
             EXPECT_EQ(png[at + 17], 0);  // greyscale
         }
-        if (type == "IDAT")
-            idat.insert(idat.end(), png.begin() + at + 8, png.begin() + at + 8 + len);
+        if (type == "IDAT") idat.insert(idat.end(), png.begin() + at + 8, png.begin() + at + 8 + len);
         at += 12 + len;
     }
     EXPECT_EQ(at, png.size());
     EXPECT_EQ(types, (std::vector<std::string>{"IHDR", "IDAT", "IEND"}));
-    EXPECT_EQ(u32be(png, png.size() - 4), 0xAE426082u); // the CRC every IEND carries
+    EXPECT_EQ(u32be(png, png.size() - 4), 0xAE426082u);  // the CRC every IEND carries
 
     // Undo the stored deflate blocks by hand.
     ASSERT_GE(idat.size(), 6u);
     EXPECT_EQ((idat[0] << 8 | idat[1]) % 31, 0);
-    EXPECT_EQ(idat[0] & 0x0F, 8); // deflate
+    EXPECT_EQ(idat[0] & 0x0F, 8);  // deflate
     std::vector<uint8_t> inflated;
     size_t p = 2;
     int blocks = 0;
@@ -328,10 +330,9 @@ TEST(FixtureWriter, LibraryReadsTheFieldBack)
         EXPECT_EQ(h.height, height);
         std::vector<float> temps(field.size());
         ASSERT_EQ(HM_getAxPixelsTemperature(0, temps.data()), 0);
-        for (size_t i = 0; i < field.size(); ++i)
-            ASSERT_NEAR(temps[i], field[i], 0.5 / 18.0) << "pixel " << i;
+        for (size_t i = 0; i < field.size(); ++i) ASSERT_NEAR(temps[i], field[i], 0.5 / 18.0) << "pixel " << i;
         HM_freeAXPicViewInfo();
     }
 }
 
-} // namespace
+}  // namespace

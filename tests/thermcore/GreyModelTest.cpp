@@ -59,8 +59,8 @@ TEST(GreyModel, CurveFollowsItsSegments)
     EXPECT_DOUBLE_EQ(curve.greyOf(0.0), 900.0);
     EXPECT_DOUBLE_EQ(curve.greyOf(15.0), 1150.0);
     EXPECT_DOUBLE_EQ(curve.temperatureOf(1150.0), 15.0);
-    EXPECT_DOUBLE_EQ(curve.temperatureOf(850.0), -5.0);  // extrapolates the first segment
-    EXPECT_DOUBLE_EQ(curve.temperatureOf(5000.0), 20.0); // capped at the last breakpoint
+    EXPECT_DOUBLE_EQ(curve.temperatureOf(850.0), -5.0);   // extrapolates the first segment
+    EXPECT_DOUBLE_EQ(curve.temperatureOf(5000.0), 20.0);  // capped at the last breakpoint
 }
 
 TEST(GreyModel, TecDriftScalesSegmentsAroundTheReference)
@@ -82,7 +82,7 @@ TEST(GreyModel, TecDriftScalesSegmentsAroundTheReference)
     // Drift 5 * 2 = 10 grey: segment 1 gains 10 / 2^1, segment 3 gains 10 * 3^1, segment 2 none.
     tec.tempCur = 25.0f;
     const GreyCurve drifted(pts, 4, tec, 1000, 15.0f);
-    const double cum0 = 105.0 + (15.0 - 10.0) * 200.0 / 10.0;   // Cum(15) with y1 = 105
+    const double cum0 = 105.0 + (15.0 - 10.0) * 200.0 / 10.0;  // Cum(15) with y1 = 105
     const double cumT = 105.0 + 200.0 + (28.0 - 20.0) * 330.0 / 10.0;
     EXPECT_NEAR(drifted.greyOf(28.0), 1000.0 + cumT - cum0, 1e-3);
 }
@@ -91,6 +91,11 @@ struct BadCurve {
     const char* name;
     std::function<void(RedunData&)> spoil;
 };
+
+void PrintTo(const BadCurve& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class InvalidCurveTest : public ::testing::TestWithParam<BadCurve> {};
 
@@ -119,7 +124,8 @@ const BadCurve kBadCurves[] = {
     {"EqualBreakpoints", [](RedunData& b) { b.curve[5].temperature = b.curve[4].temperature; }},
     {"ZeroIncrement", [](RedunData& b) { b.curve[3].increment = 0.0f; }},
     {"NaNBreakpoint", [](RedunData& b) { b.curve[2].temperature = std::numeric_limits<float>::quiet_NaN(); }},
-    {"TecRatioZero", [](RedunData& b) {
+    {"TecRatioZero",
+     [](RedunData& b) {
          b.tec.enable = 1;
          b.tec.tempCur = b.tec.temp0 + 1.0f;
          b.tec.self_com = 1.0f;
@@ -147,6 +153,11 @@ struct RangeCase {
     const char* model;
     float upper;
 };
+
+void PrintTo(const RangeCase& c, std::ostream* os)
+{
+    *os << "gain " << c.gainMode << " '" << c.model << "'";
+}
 
 class TableLimitsTest : public ::testing::TestWithParam<RangeCase> {};
 
@@ -267,10 +278,10 @@ TEST(GreyModel, DistanceTableAppliesWithinHd)
     DistCompTable& table = block.distTable;
     table.rowNum = 2;
     table.colNum = 2;
-    table.temperatures[0] = 3000;  // 30 C
-    table.temperatures[1] = 10000; // 100 C
-    table.distances[0] = 100;      // 1 m
-    table.distances[1] = 1000;     // 10 m
+    table.temperatures[0] = 3000;   // 30 C
+    table.temperatures[1] = 10000;  // 100 C
+    table.distances[0] = 100;       // 1 m
+    table.distances[1] = 1000;      // 10 m
     table.corrections[0][0] = table.corrections[1][0] = 0;
     table.corrections[0][1] = table.corrections[1][1] = 500;  // reads 5 C low at 10 m
     const GreyModel model(block);

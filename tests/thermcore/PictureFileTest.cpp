@@ -181,6 +181,11 @@ struct Refusal {
     std::function<void(std::vector<uint8_t>&, const Layout&)> damage;
 };
 
+void PrintTo(const Refusal& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class PictureRefusalTest : public PictureFileTest, public ::testing::WithParamInterface<Refusal> {};
 
 TEST_P(PictureRefusalTest, IsRefusedWithNothingLoaded)
@@ -207,13 +212,17 @@ TEST_P(PictureRefusalTest, IsRefusedWithNothingLoaded)
 const Refusal kRefusals[] = {
     {"NoMark", [](auto& b, auto&) { b.back() = 0x00; }},
     {"PlainPng", [](auto& b, auto& l) { b.resize(l.pngSize); }},
-    {"TooShort", [](auto& b, auto&) { b = {0x26, 0xBC}; }},
+    {"TooShort",
+     [](auto& b, auto&) {
+         b = {0x26, 0xBC};
+     }},
     {"YuvLength420ForFormat0", [](auto& b, auto& l) { putI32(b, l.yuvHeader1 + 16, 16 * 12 * 3 / 2); }},
     {"YuvLength422ForFormat1", [](auto& b, auto& l) { b[l.yuvHeader1 + 24] = 1; }},
     {"SecondHeaderType0", [](auto& b, auto& l) { putI32(b, l.yuvHeader2 + 4, 0); }},
     {"FirstHeaderType1", [](auto& b, auto& l) { putI32(b, l.yuvHeader1 + 4, 1); }},
     {"CheckFloatsDiffer", [](auto& b, auto& l) { putU32(b, l.yuvHeader2 + 32, 0x3F800000u); }},
-    {"NegativeYuvSize", [](auto& b, auto& l) {
+    {"NegativeYuvSize",
+     [](auto& b, auto& l) {
          putI32(b, l.yuvHeader1 + 8, -1);
          putI32(b, l.yuvHeader1 + 12, -1);
          putI32(b, l.yuvHeader1 + 16, 2);
@@ -223,7 +232,8 @@ const Refusal kRefusals[] = {
     {"TruncatedRawFrame", [](auto& b, auto& l) { b.erase(b.begin() + l.raw + 10, b.begin() + l.raw + 300); }},
     {"TruncatedRedunData", [](auto& b, auto& l) { b.erase(b.begin() + l.redunData, b.begin() + l.redunData + 8); }},
     {"HugeWidth", [](auto& b, auto& l) { putI32(b, l.thermalHeader + 4, 1 << 30); }},
-    {"MaximalSidesInASmallFile", [](auto& b, auto& l) {
+    {"MaximalSidesInASmallFile",
+     [](auto& b, auto& l) {
          putI32(b, l.thermalHeader + 4, 16384);
          putI32(b, l.thermalHeader + 8, 16384);
      }},

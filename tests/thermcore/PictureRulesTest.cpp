@@ -9,12 +9,15 @@
 namespace {
 
 constexpr int kW = 160, kH = 120;
-constexpr int kHotX = 100, kHotY = 30;    // 90 C, ringed by 70 C
-constexpr int kColdX = 20, kColdY = 90;   // -10 C, ringed by 5 C
+constexpr int kHotX = 100, kHotY = 30;   // 90 C, ringed by 70 C
+constexpr int kColdX = 20, kColdY = 90;  // -10 C, ringed by 5 C
 constexpr float kTol = 0.05f;
 
 // Normalised coordinate that maps back onto raw pixel p of a side of n pixels.
-int norm(int p, int n) { return (p * 8192 + n - 1) / n; }
+int norm(int p, int n)
+{
+    return (p * 8192 + n - 1) / n;
+}
 
 class PictureRulesTest : public ::testing::Test {
 protected:
@@ -229,6 +232,11 @@ struct UnitCase {
     float cold;
 };
 
+void PrintTo(const UnitCase& c, std::ostream* os)
+{
+    *os << "unit " << c.unit;
+}
+
 class RuleUnitTest : public PictureRulesTest, public ::testing::WithParamInterface<UnitCase> {};
 
 TEST_P(RuleUnitTest, ResultsComeInThePictureUnit)
@@ -286,7 +294,7 @@ TEST_F(PictureRulesTest, OwnParametersOfARule)
 
     r.emissivity = 0.8f;
     const HM_RuleTemper poorer = measure(r);
-    EXPECT_GT(poorer.maximum, 95.0f);  // a poor emitter is hotter than it looks
+    EXPECT_GT(poorer.maximum, 95.0f);          // a poor emitter is hotter than it looks
     EXPECT_NEAR(poorer.minimum, 25.0f, 0.1f);  // at the reflected temperature nothing changes
 }
 

@@ -1,6 +1,8 @@
 // Pixel coverage of rule shapes.
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "RuleRaster.h"
 
 using thermcore::PixelBox;
@@ -14,6 +16,11 @@ struct InsideCase {
     int x, y;
     bool inside;
 };
+
+void PrintTo(const InsideCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class PolygonInsideTest : public ::testing::TestWithParam<InsideCase> {};
 
@@ -43,6 +50,34 @@ INSTANTIATE_TEST_SUITE_P(
                       InsideCase{"VeeNotch", kVee, 6, 2, false}, InsideCase{"VeeLeftProng", kVee, 3, 2, true},
                       InsideCase{"VeeRightProng", kVee, 9, 2, true}, InsideCase{"VeeBelowNotch", kVee, 6, 8, true}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(RuleRasterTest, PolygonRowsAgreeWithTheInsideTest)
+{
+    // Random polygons, convex or not, self-intersecting or not, with
+    // vertices sharing rows and columns: the row sweep must pick exactly
+    // the pixels the inside test picks.
+    std::mt19937 rng(7);
+    std::uniform_int_distribution<int> coord(0, 24), size(3, 8);
+    for (int round = 0; round < 400; ++round) {
+        std::vector<ThermPoint> poly(size_t(size(rng)));
+        PixelBox box;
+        for (ThermPoint& p : poly) {
+            p = {coord(rng), coord(rng)};
+            box.add(p.x, p.y);
+        }
+        std::vector<ThermPoint> swept;
+        RuleRaster::polygon(poly.data(), int(poly.size()), box, swept);
+        std::vector<ThermPoint> brute;
+        for (int y = box.minY; y < box.maxY; ++y)
+            for (int x = box.minX; x < box.maxX; ++x)
+                if (RuleRaster::insidePolygon(x, y, poly.data(), int(poly.size()))) brute.push_back({x, y});
+        ASSERT_EQ(swept.size(), brute.size()) << "round " << round;
+        for (size_t i = 0; i < brute.size(); ++i) {
+            ASSERT_EQ(swept[i].x, brute[i].x) << "round " << round;
+            ASSERT_EQ(swept[i].y, brute[i].y) << "round " << round;
+        }
+    }
+}
 
 TEST(RuleRasterTest, LineSkipsTheEndOfTheLongerAxis)
 {

@@ -57,28 +57,34 @@ bool DistanceCompensation::factor(Side side, const float low[4], const float hig
         return true;
     }
     if (ld == hd) {
-        if (live) Logger::console("ftHd and ftLd is equal");
-        else TC_PLOG("ftHd and ftLd is equal");
+        if (live)
+            Logger::console("ftHd and ftLd is equal");
+        else
+            TC_PLOG("ftHd and ftLd is equal");
         return false;
     }
     // The live side subtracts the two distances as unsigned numbers.
-    const double span = live ? static_cast<double>(static_cast<uint32_t>(hd - ld))
-                             : static_cast<double>(hd) - static_cast<double>(ld);
+    const double span =
+        live ? static_cast<double>(static_cast<uint32_t>(hd - ld)) : static_cast<double>(hd) - static_cast<double>(ld);
     const double power = (distance * 100.0 - static_cast<double>(ld)) / span;
 
     const bool highRange = gainMode == 1;
     const float* th = highRange ? high : low;
     if (std::fabs(th[0] - th[1]) < 0.000001f) {
         const char* message = highRange ? "ftHighHt1 is to close to ftHighLt1" : "ftLowHt1 is to close to ftLowLt1";
-        if (live) Logger::console("%s", message);
-        else TC_PLOG("%s", message);
+        if (live)
+            Logger::console("%s", message);
+        else
+            TC_PLOG("%s", message);
         return false;
     }
     const double ratio = (static_cast<double>(th[2]) - th[3]) / (static_cast<double>(th[0]) - th[1]);
     const double f = 1.0 / std::pow(ratio, power);
     if (!fitsFloat(f)) {
-        if (live) Logger::console("distance factor is not finite, power = %f", power);
-        else TC_PLOG("distance factor is not finite, power = %f", power);
+        if (live)
+            Logger::console("distance factor is not finite, power = %f", power);
+        else
+            TC_PLOG("distance factor is not finite, power = %f", power);
         return false;
     }
     *out = static_cast<float>(f);
@@ -118,8 +124,8 @@ float DistanceCompensation::polynomial(Side side, const double coef[8], double d
     if (result < 30.0f) result = 30.0f;
 
     if (live) {
-        TC_LOG(LogChannel::Live, "dist  = %f,pDistCoef[0-7] = %lf, %lf, %lf, %lf, %lf, %lf, %lf, %lf", distance, coef[0],
-               coef[1], coef[2], coef[3], coef[4], coef[5], coef[6], coef[7]);
+        TC_LOG(LogChannel::Live, "dist  = %f,pDistCoef[0-7] = %lf, %lf, %lf, %lf, %lf, %lf, %lf, %lf", distance,
+               coef[0], coef[1], coef[2], coef[3], coef[4], coef[5], coef[6], coef[7]);
         TC_LOG(LogChannel::Live, "temper: %f, realTemper: %f", t, result);
     } else {
         TC_PLOG("pDistCoef[0-7] = %lf, %lf, %lf, %lf, %lf, %lf, %lf, %lf", coef[0], coef[1], coef[2], coef[3], coef[4],
@@ -136,8 +142,10 @@ float DistanceCompensation::table(Side side, const DistCompTable& table, float e
     const int rows = table.rowNum;
     const int cols = table.colNum;
     if (rows < 2 || rows > 10 || cols < 2 || cols > 10) {
-        if (live) TC_LOG(LogChannel::Live, "distance table size out of range rowNum = %d colNum = %d", rows, cols);
-        else TC_PLOG("distance table size out of range rowNum = %d colNum = %d", rows, cols);
+        if (live)
+            TC_LOG(LogChannel::Live, "distance table size out of range rowNum = %d colNum = %d", rows, cols);
+        else
+            TC_PLOG("distance table size out of range rowNum = %d colNum = %d", rows, cols);
         return t;
     }
     if (!std::isfinite(t) || !std::isfinite(distance)) return t;

@@ -19,8 +19,8 @@ public:
     // the high thresholds in gain mode 1, else the low ones; 1 when |d| < 0.001.
     // Thresholds are {Ht1, Lt1, Ht2, Lt2}; Ld and Hd are distances * 100.
     // False (logged) when Ld == Hd, Ht1 is too close to Lt1, or F is not finite.
-    static bool factor(Side side, const float low[4], const float high[4], uint32_t ld, uint32_t hd,
-                       int32_t gainMode, double distance, float* out);
+    static bool factor(Side side, const float low[4], const float high[4], uint32_t ld, uint32_t hd, int32_t gainMode,
+                       double distance, float* out);
 
     // P(d, t) = c0 + c1 d + c3 d^2 + c6 d^3 + t (c2 + c4 t + c5 d + c7 d^2), at
     // least 30; t unchanged when d < 0.01 or t < 30. All eight coefficients 0

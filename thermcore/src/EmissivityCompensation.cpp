@@ -39,8 +39,14 @@ constexpr double kFitFloor = -40.0;
 
 // Emissivity grids of the two classes.
 constexpr int kGridPoints = 21;
-double highGrid(int k) { return 0.5 + 0.025 * k; }  // 0.5 .. 1.0
-double lowGrid(int k) { return 0.1 + 0.02 * k; }    // 0.1 .. 0.5
+double highGrid(int k)
+{
+    return 0.5 + 0.025 * k;
+}  // 0.5 .. 1.0
+double lowGrid(int k)
+{
+    return 0.1 + 0.02 * k;
+}  // 0.1 .. 0.5
 
 // Blackbody radiance over 8-14 um (arbitrary scale) and its slope in T.
 double bandRadiance(double kelvin, double* slope)
@@ -77,8 +83,10 @@ double bandTemperature(double radiance)
     for (int iter = 0; iter < 200; ++iter) {
         double slope = 0.0;
         const double l = bandRadiance(t, &slope);
-        if (l > radiance) hi = t;
-        else lo = t;
+        if (l > radiance)
+            hi = t;
+        else
+            lo = t;
         double next = t - (l - radiance) / slope;
         if (!(next > lo && next < hi)) next = 0.5 * (lo + hi);
         if (std::fabs(next - t) < 1e-10 * t) return next;

@@ -16,11 +16,11 @@ public:
     // One half of a set (1808 bytes): breakpoints and, per breakpoint, the
     // coefficients h and g for emissivity from 0.5 on and below 0.5.
     struct Half {
-        int32_t count;                  // q, at most 50
+        int32_t count;  // q, at most 50
         float breakpoints[kMaxBreakpoints];
         double hHigh[kMaxBreakpoints];  // emissivity >= 0.5
         double gHigh[kMaxBreakpoints];
-        double hLow[kMaxBreakpoints];   // emissivity < 0.5
+        double hLow[kMaxBreakpoints];  // emissivity < 0.5
         double gLow[kMaxBreakpoints];
     };
     // One set (3616 bytes): upper half (temperatures from its first breakpoint

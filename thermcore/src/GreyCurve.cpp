@@ -8,8 +8,7 @@
 
 namespace thermcore {
 
-GreyCurve::GreyCurve(const CurvePoint* points, int count, const TecRecord& tec, uint32_t baseGray,
-                     float realBaseTemp)
+GreyCurve::GreyCurve(const CurvePoint* points, int count, const TecRecord& tec, uint32_t baseGray, float realBaseTemp)
     : baseGray_(baseGray), realBaseTemp_(realBaseTemp)
 {
     std::fill(std::begin(x_), std::end(x_), 0.0f);

@@ -36,8 +36,7 @@ float GreyModel::modelMaximum() const
 {
     const size_t len = FixedText::length(block_.modelCode, sizeof block_.modelCode);
     for (const ModelLimit& limit : kModelLimits) {
-        if (len == std::strlen(limit.code) && std::memcmp(block_.modelCode, limit.code, len) == 0)
-            return limit.maximum;
+        if (len == std::strlen(limit.code) && std::memcmp(block_.modelCode, limit.code, len) == 0) return limit.maximum;
     }
     return kDefaultModelMaximum;
 }

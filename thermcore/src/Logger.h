@@ -45,8 +45,8 @@ private:
     void writeLine(File& file, const char* format, va_list args);
 
     mutable std::mutex mutex_;
-    File picture_;   // thermcoreGragh.log
-    File thermal_;   // thermal.log
+    File picture_;  // thermcoreGragh.log
+    File thermal_;  // thermal.log
     bool pictureOn_ = false;
     bool liveOn_ = false;
     bool liveHoldsPicture_ = false;
@@ -56,9 +56,9 @@ private:
 }  // namespace thermcore
 
 // Formats only when the channel is on.
-#define TC_LOG(channel, ...)                                              \
-    do {                                                                  \
-        ::thermcore::Logger& tcLogger_ = ::thermcore::Logger::instance(); \
+#define TC_LOG(channel, ...)                                                   \
+    do {                                                                       \
+        ::thermcore::Logger& tcLogger_ = ::thermcore::Logger::instance();      \
         if (tcLogger_.enabled(channel)) tcLogger_.write(channel, __VA_ARGS__); \
     } while (0)
 #define TC_PLOG(...) TC_LOG(::thermcore::LogChannel::Picture, __VA_ARGS__)

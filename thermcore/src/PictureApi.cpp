@@ -2,7 +2,6 @@
 // blocks, temperature table and pixel temperatures, and the picture log.
 #include <cmath>
 #include <cstring>
-#include <mutex>
 
 #include "FixedText.h"
 #include "Logger.h"
@@ -16,17 +15,10 @@ using thermcore::PictureState;
 
 namespace {
 
-template <typename F>
-int withPicture(F&& f)
-{
-    PictureState& state = PictureState::instance();
-    std::lock_guard<std::recursive_mutex> lock(state.mutex);
-    return f(state);
-}
-
 int clampedRuleCount(const PicViewInfo& info)
 {
-    return info.ruleCount < 0 ? 0 : (info.ruleCount > THERMCORE_MAX_PIC_RULES ? THERMCORE_MAX_PIC_RULES : info.ruleCount);
+    return info.ruleCount < 0 ? 0
+                              : (info.ruleCount > THERMCORE_MAX_PIC_RULES ? THERMCORE_MAX_PIC_RULES : info.ruleCount);
 }
 
 int16_t tenthsSaturated(float t)
@@ -56,9 +48,8 @@ int floatTemperatures(PictureState& state, float* out)
     if (state.redun.tempDataFlag)
         return pixelTemperatures(state, out, [](uint16_t v) { return float(int16_t(v)) / 10.0f; });
     const float* table = state.table.data();
-    return pixelTemperatures(state, out, [table](uint16_t v) {
-        return table[v < THERMCORE_TABLE_SIZE ? v : THERMCORE_TABLE_SIZE - 1];
-    });
+    return pixelTemperatures(
+        state, out, [table](uint16_t v) { return table[v < THERMCORE_TABLE_SIZE ? v : THERMCORE_TABLE_SIZE - 1]; });
 }
 
 int shortTemperatures(PictureState& state, int16_t* out)
@@ -66,9 +57,8 @@ int shortTemperatures(PictureState& state, int16_t* out)
     if (state.redun.tempDataFlag) return pixelTemperatures(state, out, [](uint16_t v) { return int16_t(v); });
     int16_t table[THERMCORE_TABLE_SIZE];
     for (int i = 0; i < THERMCORE_TABLE_SIZE; ++i) table[i] = tenthsSaturated(state.table[i]);
-    return pixelTemperatures(state, out, [&table](uint16_t v) {
-        return table[v < THERMCORE_TABLE_SIZE ? v : THERMCORE_TABLE_SIZE - 1];
-    });
+    return pixelTemperatures(
+        state, out, [&table](uint16_t v) { return table[v < THERMCORE_TABLE_SIZE ? v : THERMCORE_TABLE_SIZE - 1]; });
 }
 
 }  // namespace
@@ -77,17 +67,17 @@ extern "C" {
 
 int HM_readAXPicViewFile(const char* path)
 {
-    return withPicture([&](PictureState& s) { return PictureFile::read(s, path); });
+    return PictureState::withLocked([&](PictureState& s) { return PictureFile::read(s, path); });
 }
 
 int HM_saveAXPicViewInfo(void)
 {
-    return withPicture([](PictureState& s) { return PictureFile::save(s); });
+    return PictureState::withLocked([](PictureState& s) { return PictureFile::save(s); });
 }
 
 int HM_freeAXPicViewInfo(void)
 {
-    return withPicture([](PictureState& s) {
+    return PictureState::withLocked([](PictureState& s) {
         s.freeFrame();
         s.freeImages();
         s.path.clear();
@@ -97,12 +87,12 @@ int HM_freeAXPicViewInfo(void)
 
 int HM_analyRadioData(const ThermalGraphHeader* header, const void* src)
 {
-    return withPicture([&](PictureState& s) { return PictureFile::takeRadioData(s, header, src); });
+    return PictureState::withLocked([&](PictureState& s) { return PictureFile::takeRadioData(s, header, src); });
 }
 
 int HM_freeRadioData(void)
 {
-    return withPicture([](PictureState& s) {
+    return PictureState::withLocked([](PictureState& s) {
         s.freeFrame();
         return 0;
     });
@@ -111,7 +101,7 @@ int HM_freeRadioData(void)
 int HM_getYuvHeaderInfo(YuvBufInfo* dst, int which)
 {
     if (!dst) return -1;
-    return withPicture([&](PictureState& s) {
+    return PictureState::withLocked([&](PictureState& s) {
         *dst = s.yuvHeader[which == 0 ? 0 : 1];
         return 0;
     });
@@ -120,7 +110,7 @@ int HM_getYuvHeaderInfo(YuvBufInfo* dst, int which)
 int HM_getYuvData(void* dst, int which)
 {
     if (!dst) return -1;
-    return withPicture([&](PictureState& s) {
+    return PictureState::withLocked([&](PictureState& s) {
         const int i = which == 0 ? 0 : 1;
         if (!s.yuvLoaded[i]) return -1;
         if (!s.yuvData[i].empty()) std::memcpy(dst, s.yuvData[i].data(), s.yuvData[i].size());
@@ -131,7 +121,7 @@ int HM_getYuvData(void* dst, int which)
 int HM_getAxThrmGraphHeaderInfo(ThermalGraphHeader* header)
 {
     if (!header) return -1;
-    return withPicture([&](PictureState& s) {
+    return PictureState::withLocked([&](PictureState& s) {
         header->width = s.width;
         header->height = s.height;
         header->memLen = uint32_t(s.width) * uint32_t(s.height) * 2u;
@@ -142,7 +132,7 @@ int HM_getAxThrmGraphHeaderInfo(ThermalGraphHeader* header)
 int HM_getAxThrmGraph(void* dst)
 {
     if (!dst) return -1;
-    return withPicture([&](PictureState& s) {
+    return PictureState::withLocked([&](PictureState& s) {
         if (!s.hasFrame()) return -1;
         std::memcpy(dst, s.raw.data(), s.raw.size() * sizeof(uint16_t));
         return 0;
@@ -152,7 +142,7 @@ int HM_getAxThrmGraph(void* dst)
 int HM_getPicGlobalRuleConfig(PicGlobalRuleConfigParam* param)
 {
     if (!param) return -1;
-    return withPicture([&](PictureState& s) {
+    return PictureState::withLocked([&](PictureState& s) {
         const PicViewInfo& i = s.info;
         *param = {i.emissivity, i.distance, 25.0f, i.envTemp, i.tempUnit, i.humidity, i.globalParam7, i.globalParam8};
         TC_PLOG("HM_getPicGlobalRuleConfig:picGlobalRuleConfigParam->fEnvTemp:%f!", double(param->fEnvTemp));
@@ -163,7 +153,7 @@ int HM_getPicGlobalRuleConfig(PicGlobalRuleConfigParam* param)
 int HM_setPicGlobalRuleConfig(const PicGlobalRuleConfigParam* param)
 {
     if (!param) return -1;
-    return withPicture([&](PictureState& s) {
+    return PictureState::withLocked([&](PictureState& s) {
         TC_PLOG("######### HM_setPicGlobalRuleConfig ##########");
         PicViewInfo& i = s.info;
         i.emissivity = param->emissivity;
@@ -183,7 +173,7 @@ int HM_setPicGlobalRuleConfig(const PicGlobalRuleConfigParam* param)
 int HM_getPicRuleConfigInfo(PicRuleConfigInfo* info)
 {
     if (!info) return -1;
-    return withPicture([&](PictureState& s) {
+    return PictureState::withLocked([&](PictureState& s) {
         const int count = clampedRuleCount(s.info);
         info->count = count;
         for (int k = 0; k < count; ++k) {
@@ -210,7 +200,7 @@ int HM_getPicRuleConfigInfo(PicRuleConfigInfo* info)
 int HM_setPicRuleConfigInfo(const PicRuleConfigInfo* info)
 {
     if (!info) return -1;
-    return withPicture([&](PictureState& s) {
+    return PictureState::withLocked([&](PictureState& s) {
         if (info->count < 0 || info->count > THERMCORE_MAX_PIC_RULES) {
             TC_PLOG("Rule count out of range!");
             return -1;
@@ -243,7 +233,7 @@ int HM_setPicRuleConfigInfo(const PicRuleConfigInfo* info)
 int HM_getRuleShowState(PicRuleShowState* state)
 {
     if (!state) return -1;
-    return withPicture([&](PictureState& s) {
+    return PictureState::withLocked([&](PictureState& s) {
         for (int i = 0; i < 3; ++i) state->show[i] = int8_t(s.info.rules[0].show[i]);
         return 0;
     });
@@ -252,7 +242,7 @@ int HM_getRuleShowState(PicRuleShowState* state)
 int HM_setRuleShowState(const PicRuleShowState* state)
 {
     if (!state) return -1;
-    return withPicture([&](PictureState& s) {
+    return PictureState::withLocked([&](PictureState& s) {
         const int count = clampedRuleCount(s.info);
         for (int k = 0; k < count; ++k)
             for (int i = 0; i < 3; ++i) s.info.rules[k].show[i] = uint8_t(state->show[i] & 0xFF);
@@ -263,7 +253,7 @@ int HM_setRuleShowState(const PicRuleShowState* state)
 int HM_getPicManageParam(PicManageParam* param)
 {
     if (!param) return -1;
-    return withPicture([&](PictureState& s) {
+    return PictureState::withLocked([&](PictureState& s) {
         param->value0 = s.info.manage0;
         param->value1 = s.info.manage1;
         param->notePresent = FixedText::length(s.info.text, sizeof s.info.text) > 0 ? 1 : 0;
@@ -274,7 +264,7 @@ int HM_getPicManageParam(PicManageParam* param)
 int HM_setPicManageParam(const PicManageParam* param)
 {
     if (!param) return -1;
-    return withPicture([&](PictureState& s) {
+    return PictureState::withLocked([&](PictureState& s) {
         s.info.manage0 = param->value0;
         s.info.manageCleared = 0;
         s.info.manage1 = param->value1;
@@ -285,7 +275,7 @@ int HM_setPicManageParam(const PicManageParam* param)
 int HM_getPicExtendInfo(PicExtendInfo* info)
 {
     if (!info) return -1;
-    return withPicture([&](PictureState& s) {
+    return PictureState::withLocked([&](PictureState& s) {
         FixedText::copy(info->text, sizeof info->text, s.info.extendText, sizeof s.info.extendText,
                         sizeof info->text - 1);
         info->value = s.info.extendValue;
@@ -296,7 +286,7 @@ int HM_getPicExtendInfo(PicExtendInfo* info)
 int HM_setPicExtendInfo(const PicExtendInfo* info)
 {
     if (!info) return -1;
-    return withPicture([&](PictureState& s) {
+    return PictureState::withLocked([&](PictureState& s) {
         FixedText::copy(s.info.extendText, sizeof s.info.extendText, info->text, sizeof info->text,
                         sizeof info->text - 1);
         s.info.extendValue = info->value;
@@ -307,7 +297,7 @@ int HM_setPicExtendInfo(const PicExtendInfo* info)
 int HM_getText(char* text)
 {
     if (!text) return -1;
-    return withPicture([&](PictureState& s) {
+    return PictureState::withLocked([&](PictureState& s) {
         FixedText::copy(text, sizeof s.info.text, s.info.text, sizeof s.info.text, sizeof s.info.text - 1);
         return 0;
     });
@@ -316,7 +306,7 @@ int HM_getText(char* text)
 int HM_setText(const char* text)
 {
     if (!text) return -1;
-    return withPicture([&](PictureState& s) {
+    return PictureState::withLocked([&](PictureState& s) {
         if (strnlen(text, sizeof s.info.text) > sizeof s.info.text - 1) {
             TC_PLOG("text length is out of range");
             return -1;
@@ -327,22 +317,22 @@ int HM_setText(const char* text)
 }
 
 // Plain i32 fields of the information block: one getter and one setter each.
-#define THERMCORE_INFO_FIELD(getter, setter, member)   \
-    int getter(int32_t* value)                         \
-    {                                                  \
-        if (!value) return -1;                         \
-        return withPicture([&](PictureState& s) {      \
-            *value = s.info.member;                    \
-            return 0;                                  \
-        });                                            \
-    }                                                  \
-    int setter(const int32_t* value)                   \
-    {                                                  \
-        if (!value) return -1;                         \
-        return withPicture([&](PictureState& s) {      \
-            s.info.member = *value;                    \
-            return 0;                                  \
-        });                                            \
+#define THERMCORE_INFO_FIELD(getter, setter, member)           \
+    int getter(int32_t* value)                                 \
+    {                                                          \
+        if (!value) return -1;                                 \
+        return PictureState::withLocked([&](PictureState& s) { \
+            *value = s.info.member;                            \
+            return 0;                                          \
+        });                                                    \
+    }                                                          \
+    int setter(const int32_t* value)                           \
+    {                                                          \
+        if (!value) return -1;                                 \
+        return PictureState::withLocked([&](PictureState& s) { \
+            s.info.member = *value;                            \
+            return 0;                                          \
+        });                                                    \
     }
 
 THERMCORE_INFO_FIELD(HM_getColorType, HM_setColorType, colorType)
@@ -354,7 +344,7 @@ THERMCORE_INFO_FIELD(HM_getFlipDirection, HM_setFlipDirection, flipDirection)
 int HM_getIsoThermParam(void* param)
 {
     if (!param) return -1;
-    return withPicture([&](PictureState& s) {
+    return PictureState::withLocked([&](PictureState& s) {
         std::memcpy(param, s.info.isoTherm, sizeof s.info.isoTherm);
         return 0;
     });
@@ -363,7 +353,7 @@ int HM_getIsoThermParam(void* param)
 int HM_setIsoThermParam(const void* param)
 {
     if (!param) return -1;
-    return withPicture([&](PictureState& s) {
+    return PictureState::withLocked([&](PictureState& s) {
         std::memcpy(s.info.isoTherm, param, sizeof s.info.isoTherm);
         return 0;
     });
@@ -372,7 +362,7 @@ int HM_setIsoThermParam(const void* param)
 int HM_getParamsState(int32_t* value)
 {
     if (!value) return -1;
-    return withPicture([&](PictureState& s) {
+    return PictureState::withLocked([&](PictureState& s) {
         *value = s.info.paramsState;
         return 0;
     });
@@ -380,7 +370,7 @@ int HM_getParamsState(int32_t* value)
 
 int HM_setParamsState(int32_t value)
 {
-    return withPicture([&](PictureState& s) {
+    return PictureState::withLocked([&](PictureState& s) {
         s.info.paramsState = value;
         return 0;
     });
@@ -388,7 +378,7 @@ int HM_setParamsState(int32_t value)
 
 int HM_updateTemperatureHash(void)
 {
-    return withPicture([](PictureState& s) {
+    return PictureState::withLocked([](PictureState& s) {
         s.rebuildTable();
         return 0;
     });
@@ -401,7 +391,7 @@ int HM_getAxPixelsTemperature(int32_t fusionMode, float* out)
         TC_PLOG("pPixelsTemp is NULL or fusionMode is flase!");
         return -1;
     }
-    return withPicture([&](PictureState& s) { return floatTemperatures(s, out); });
+    return PictureState::withLocked([&](PictureState& s) { return floatTemperatures(s, out); });
 }
 
 int HM_getAxPixelsTemperature_short16(int32_t fusionMode, int16_t* out)
@@ -411,13 +401,13 @@ int HM_getAxPixelsTemperature_short16(int32_t fusionMode, int16_t* out)
         TC_PLOG("pPixelsTemp is NULL or fusionMode is flase!");
         return -1;
     }
-    return withPicture([&](PictureState& s) { return shortTemperatures(s, out); });
+    return PictureState::withLocked([&](PictureState& s) { return shortTemperatures(s, out); });
 }
 
 int HM_rawDataTransformTemp(const ThermalGraphHeader* header, const void* src, float* out)
 {
     if (!out) return -1;
-    return withPicture([&](PictureState& s) {
+    return PictureState::withLocked([&](PictureState& s) {
         if (PictureFile::takeRadioData(s, header, src) != 0) return -1;
         return floatTemperatures(s, out);
     });
@@ -426,7 +416,7 @@ int HM_rawDataTransformTemp(const ThermalGraphHeader* header, const void* src, f
 int HM_rawDataTransformTemp_short16(const ThermalGraphHeader* header, const void* src, int16_t* out)
 {
     if (!out) return -1;
-    return withPicture([&](PictureState& s) {
+    return PictureState::withLocked([&](PictureState& s) {
         if (PictureFile::takeRadioData(s, header, src) != 0) return -1;
         return shortTemperatures(s, out);
     });
@@ -434,7 +424,7 @@ int HM_rawDataTransformTemp_short16(const ThermalGraphHeader* header, const void
 
 int HM_setEmissivityModelEnable(uint32_t enable)
 {
-    return withPicture([&](PictureState& s) {
+    return PictureState::withLocked([&](PictureState& s) {
         s.redun.emissModelV2 = uint8_t(enable & 0xFF);
         TC_PLOG("set emissivityModelV2Enable %d", int(s.redun.emissModelV2));
         return 0;

@@ -78,6 +78,25 @@ bool readTrailer(std::FILE* file, int64_t* size, int64_t* start, bool* marked)
     return *start <= *size - PictureFile::kTrailerSize;
 }
 
+// Opens a picture file and checks its trailer; null (logged under the
+// caller's name) when it cannot be opened, has no mark, or its start
+// offset points past the data part.
+FilePtr openPicture(const char* path, const char* mode, const char* caller, int64_t* size, int64_t* start)
+{
+    FilePtr file(std::fopen(path, mode));
+    if (!file) {
+        logOpenFailure(errno);
+        return nullptr;
+    }
+    bool marked = false;
+    if (readTrailer(file.get(), size, start, &marked)) return file;
+    if (!marked)
+        TC_PLOG("%s:The file format is incorrect!", caller);
+    else
+        TC_PLOG("%s:start offset %lld is out of range, file size %lld", caller, (long long)*start, (long long)*size);
+    return nullptr;
+}
+
 // Byte length of an image of the given size: 2 bytes a pixel for 4:2:2,
 // 1.5 for 4:2:0; -1 for sizes no camera produces.
 int64_t expectedYuvLength(const YuvBufInfo& h, uint8_t format)
@@ -110,8 +129,8 @@ struct EarlierField {
 };
 // Where the earlier camera block kept the fields of the current one.
 constexpr EarlierField kEarlierLayout[] = {
-    {0, 0, 256},     {256, 304, 4},   {260, 308, 4},   {264, 1340, 1}, {268, 392, 240}, {520, 652, 4},
-    {532, 696, 4},   {536, 940, 4},   {540, 1004, 4},  {544, 1008, 32}, {576, 1064, 4}, {584, 1072, 64},
+    {0, 0, 256},      {256, 304, 4},   {260, 308, 4},  {264, 1340, 1},  {268, 392, 240}, {520, 652, 4},
+    {532, 696, 4},    {536, 940, 4},   {540, 1004, 4}, {544, 1008, 32}, {576, 1064, 4},  {584, 1072, 64},
     {648, 1136, 112}, {760, 1260, 64}, {824, 1332, 8}, {1344, 1252, 4},
 };
 
@@ -135,22 +154,9 @@ int PictureFile::read(PictureState& state, const char* path)
     state.path.clear();
     if (!path) return -1;
 
-    FilePtr file(std::fopen(path, "rb"));
-    if (!file) {
-        logOpenFailure(errno);
-        return -1;
-    }
-
     int64_t size = 0, start = 0;
-    bool marked = false;
-    if (!readTrailer(file.get(), &size, &start, &marked)) {
-        if (!marked)
-            TC_PLOG("RADAPP_readPicViewFile:The file format is incorrect!");
-        else
-            TC_PLOG("RADAPP_readPicViewFile:start offset %lld is out of range, file size %lld", (long long)start,
-                    (long long)size);
-        return -1;
-    }
+    FilePtr file = openPicture(path, "rb", "RADAPP_readPicViewFile", &size, &start);
+    if (!file) return -1;
 
     FileReader in(file.get(), size - kTrailerSize);
     in.seek(start);
@@ -171,9 +177,10 @@ int PictureFile::read(PictureState& state, const char* path)
             return -1;
         }
         if (i == 1 && (pic.header[0].check0 != h.check0 || pic.header[0].check1 != h.check1)) {
-            TC_PLOG("tYuvBufInfo.height[%d] != vYuvBufInfo.height[%d] && tYuvBufInfo.width[%d] != "
-                    "vYuvBufInfo.width[%d] ",
-                    pic.header[0].height, h.height, pic.header[0].width, h.width);
+            TC_PLOG(
+                "tYuvBufInfo.height[%d] != vYuvBufInfo.height[%d] && tYuvBufInfo.width[%d] != "
+                "vYuvBufInfo.width[%d] ",
+                pic.header[0].height, h.height, pic.header[0].width, h.width);
             return -1;
         }
         if (h.yuvLen > in.remaining()) return truncated(i == 0 ? "yuv data 1" : "yuv data 2");
@@ -230,21 +237,9 @@ int PictureFile::save(PictureState& state)
         TC_PLOG("RADAPP_writePicView:no picture is loaded");
         return -1;
     }
-    FilePtr file(std::fopen(state.path.c_str(), "r+b"));
-    if (!file) {
-        logOpenFailure(errno);
-        return -1;
-    }
     int64_t size = 0, start = 0;
-    bool marked = false;
-    if (!readTrailer(file.get(), &size, &start, &marked)) {
-        if (!marked)
-            TC_PLOG("RADAPP_writePicView:The file format is incorrect!");
-        else
-            TC_PLOG("RADAPP_writePicView:start offset %lld is out of range, file size %lld", (long long)start,
-                    (long long)size);
-        return -1;
-    }
+    FilePtr file = openPicture(state.path.c_str(), "r+b", "RADAPP_writePicView", &size, &start);
+    if (!file) return -1;
 
     FileReader in(file.get(), size - kTrailerSize);
     in.seek(start);

@@ -170,8 +170,8 @@ bool PictureRules::pixelSetOf(const Window& window, const PicViewRuleConfig& rul
     return !set->list || !set->list->empty();
 }
 
-int PictureRules::greyValues(HM_RuleTemper* out, const PICAPP_MetryParm* param, uint32_t* maxGrey,
-                             uint32_t* minGrey, uint32_t* meanGrey)
+int PictureRules::greyValues(HM_RuleTemper* out, const PICAPP_MetryParm* param, uint32_t* maxGrey, uint32_t* minGrey,
+                             uint32_t* meanGrey)
 {
     if (!out || !param || !maxGrey || !minGrey || !meanGrey) return -1;
     if (!state_.hasFrame()) {

@@ -16,6 +16,14 @@ namespace thermcore {
 class PictureState {
 public:
     static PictureState& instance();
+    // Runs f(state) under the state's lock and returns its result.
+    template <typename F>
+    static int withLocked(F&& f)
+    {
+        PictureState& state = instance();
+        std::lock_guard<std::recursive_mutex> lock(state.mutex);
+        return f(state);
+    }
 
     std::recursive_mutex mutex;
 
@@ -23,7 +31,7 @@ public:
     std::vector<uint8_t> yuvData[2];
     bool yuvLoaded[2] = {false, false};
 
-    int width = 0;   // raw frame; 0 when none is loaded
+    int width = 0;  // raw frame; 0 when none is loaded
     int height = 0;
     std::vector<uint16_t> raw;
 

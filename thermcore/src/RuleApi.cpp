@@ -1,6 +1,4 @@
 // Exported rule functions of the picture side.
-#include <mutex>
-
 #include "PictureRules.h"
 #include "PictureState.h"
 #include "thermcore.h"
@@ -13,10 +11,10 @@ namespace {
 template <typename F>
 int withRules(F&& f)
 {
-    PictureState& state = PictureState::instance();
-    std::lock_guard<std::recursive_mutex> lock(state.mutex);
-    PictureRules rules(state);
-    return f(rules, state);
+    return PictureState::withLocked([&](PictureState& state) {
+        PictureRules rules(state);
+        return f(rules, state);
+    });
 }
 
 }  // namespace
@@ -31,7 +29,8 @@ int PICRADAPP_setRules(const PicViewRuleConfig* rule, TCAM_Point* box)
 int PICRADAPP_getGaryVal(HM_RuleTemper* out, const PICAPP_MetryParm* param, uint32_t* maxGrey, uint32_t* minGrey,
                          uint32_t* meanGrey)
 {
-    return withRules([&](PictureRules& r, PictureState&) { return r.greyValues(out, param, maxGrey, minGrey, meanGrey); });
+    return withRules(
+        [&](PictureRules& r, PictureState&) { return r.greyValues(out, param, maxGrey, minGrey, meanGrey); });
 }
 
 int PICRADAPP_getRuleTemperature(const PicViewRuleConfig* rule, HM_RuleTemper* result)
@@ -59,7 +58,8 @@ int PIC_GetRuleMatrixTemperature(const RuleRegionParam* rule, float* values, int
 
 int PIC_GetRuleMatrixTemperatureN(const RuleRegionParam* rule, float* values, int32_t capacity, int32_t* count)
 {
-    return withRules([&](PictureRules& r, PictureState&) { return r.matrixTemperature(rule, values, capacity, count); });
+    return withRules(
+        [&](PictureRules& r, PictureState&) { return r.matrixTemperature(rule, values, capacity, count); });
 }
 
 int getPicTemperRange(float range[2])

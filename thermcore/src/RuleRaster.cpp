@@ -2,8 +2,23 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <utility>
 
 namespace thermcore {
+
+namespace {
+
+// The ray of the inside test runs along the pixel's row from here.
+constexpr double kRayStart = -10.0;
+
+// Column where edge p-q meets row y.
+double crossing(const ThermPoint& p, const ThermPoint& q, int y)
+{
+    return p.x + double(y - p.y) * double(q.x - p.x) / double(q.y - p.y);
+}
+
+}  // namespace
 
 void PixelBox::add(int x, int y)
 {
@@ -56,17 +71,50 @@ void RuleRaster::ellipse(const PixelBox& box, std::vector<ThermPoint>& out)
     }
 }
 
-void RuleRaster::polygon(const ThermPoint* vertices, int count, const PixelBox& box, std::vector<ThermPoint>& out)
+void RuleRaster::polygon(const ThermPoint* v, int count, const PixelBox& box, std::vector<ThermPoint>& out)
 {
     if (count <= 0 || box.minX >= box.maxX || box.minY >= box.maxY) return;
-    for (int y = box.minY; y < box.maxY; ++y)
-        for (int x = box.minX; x < box.maxX; ++x)
-            if (insidePolygon(x, y, vertices, count)) out.push_back({x, y});
+    if (count > kMaxVertices) count = kMaxVertices;
+    // Row by row, the decisions of insidePolygon: each edge that the ray to
+    // a pixel would cross becomes the first column from which it counts;
+    // vertices and horizontal edges on the row are inside outright.
+    int64_t from[kMaxVertices];
+    int64_t spanLo[kMaxVertices], spanHi[kMaxVertices];
+    for (int y = box.minY; y < box.maxY; ++y) {
+        int nFrom = 0, nSpans = 0;
+        for (int i = 0; i < count; ++i) {
+            const ThermPoint& p = v[i];
+            const ThermPoint& q = v[(i + 1) % count];
+            if (p.y == y) {
+                spanLo[nSpans] = p.x;
+                spanHi[nSpans++] = (q.y == y) ? q.x : p.x;
+                if (q.y == y && spanLo[nSpans - 1] > spanHi[nSpans - 1])
+                    std::swap(spanLo[nSpans - 1], spanHi[nSpans - 1]);
+            }
+            if (p.y == q.y) continue;
+            if (p.y == y || q.y == y) {
+                const ThermPoint& on = p.y == y ? p : q;
+                const ThermPoint& other = p.y == y ? q : p;
+                if (other.y > y) from[nFrom++] = int64_t(on.x) + 1;
+            } else if ((p.y < y) != (q.y < y)) {
+                const double cx = crossing(p, q, y);
+                if (cx >= kRayStart) from[nFrom++] = int64_t(std::ceil(cx));
+            }
+        }
+        for (int i = 1; i < nFrom; ++i)  // at most eight: insertion sort
+            for (int k = i; k > 0 && from[k - 1] > from[k]; --k) std::swap(from[k - 1], from[k]);
+        int passed = 0;
+        for (int x = box.minX; x < box.maxX; ++x) {
+            while (passed < nFrom && from[passed] <= x) ++passed;
+            bool inside = passed & 1;
+            for (int k = 0; !inside && k < nSpans; ++k) inside = x >= spanLo[k] && x <= spanHi[k];
+            if (inside) out.push_back({x, y});
+        }
+    }
 }
 
 bool RuleRaster::insidePolygon(int x, int y, const ThermPoint* v, int count)
 {
-    constexpr double kRayStart = -10.0;
     bool inside = false;
     for (int i = 0; i < count; ++i) {
         const ThermPoint& p = v[i];
@@ -82,7 +130,7 @@ bool RuleRaster::insidePolygon(int x, int y, const ThermPoint* v, int count)
             const ThermPoint& other = p.y == y ? q : p;
             crosses = on.x < x && other.y > y;
         } else if ((p.y < y) != (q.y < y)) {
-            const double cx = p.x + double(y - p.y) * double(q.x - p.x) / double(q.y - p.y);
+            const double cx = crossing(p, q, y);
             crosses = cx >= kRayStart && cx <= x;
         } else {
             crosses = false;

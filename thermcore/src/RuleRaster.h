@@ -22,12 +22,16 @@ struct PixelBox {
 
 class RuleRaster {
 public:
+    // Rules have at most eight points.
+    static constexpr int kMaxVertices = 8;
+
     // Pixels from (x1, y1) towards (x2, y2), stepping along the longer axis;
     // the end pixel of that axis is not part of the list. Appends to out.
     static void line(int x1, int y1, int x2, int y2, std::vector<ThermPoint>& out);
     // Pixels of the half-open box inside the ellipse inscribed in it.
     static void ellipse(const PixelBox& box, std::vector<ThermPoint>& out);
-    // Pixels of the half-open box inside the polygon.
+    // Pixels of the half-open box inside the polygon (at most kMaxVertices
+    // vertices are used), exactly those that insidePolygon accepts.
     static void polygon(const ThermPoint* vertices, int count, const PixelBox& box, std::vector<ThermPoint>& out);
     // Inside test: on a vertex or a horizontal edge counts as inside;
     // otherwise the crossings of a ray from x = -10 to the pixel decide.
