@@ -258,6 +258,11 @@ TEST_F(PictureFileTest, RefusalsAreLoggedWhenTheLogIsOn)
     writeHeatMapLog(0);
     unsetenv("THERMCORE_LOG_DIR");
 
+    // A folder that does not exist: the log cannot open and stays off.
+    setenv("THERMCORE_LOG_DIR", dir_.file("no/such/folder").c_str(), 1);
+    EXPECT_EQ(writeHeatMapLog(1), -1);
+    unsetenv("THERMCORE_LOG_DIR");
+
     const std::string log = readLog(dir_.file("thermcoreGragh.log"));
     EXPECT_NE(log.find("######### RADAPP_readPicViewFile ##########"), std::string::npos);
     EXPECT_NE(log.find("RADAPP_readPicViewFile:The file format is incorrect!"), std::string::npos);

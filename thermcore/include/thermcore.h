@@ -425,6 +425,240 @@ THERMCORE_API int getPicTemperRange(float range[2]);
 THERMCORE_API int setPicColorBarRange(const float range[2]);
 THERMCORE_API int getPicColorBarRange(float range[2]);
 
+
+/* ------------------------------------------------------------------------ */
+/* Live side: records                                                        */
+/* ------------------------------------------------------------------------ */
+
+/* Live rules: ids 1..30 (255 = a free region). */
+#define RADAPI_MAX_RULES 30
+#define RADAPI_MAX_RULE_POINTS 8
+
+/* One live measurement rule (144 bytes); equal to the camera layer's rule. */
+typedef struct RADAPI_SpotRule {
+    int32_t ruleId;          /* 1..30 for a measurable rule */
+    int32_t flag;            /* carried */
+    int32_t meterType;       /* 0 point, 1 line, 2 area; others stored, not rasterised */
+    int32_t localParamFlag;  /* 1: distance, reflected and emissivity below apply */
+    float distance;          /* metres */
+    float reflectedTemp;     /* in the live unit (F becomes C when stored) */
+    float emissivity;
+    uint8_t reserved0[16];
+    union {
+        struct { int32_t x, y; } point;
+        struct { int32_t x1, y1, x2, y2; } line;
+        struct { int32_t pointNumber; ThermPoint points[RADAPI_MAX_RULE_POINTS]; } area;
+        uint8_t raw[68];
+    } geom;                  /* 44: normalised 0..8191 over the live window */
+    int32_t areaShape;       /* 112: 2 = ellipse in the points' box, else polygon */
+    uint8_t reserved1[28];   /* 116: carried (the camera layer keeps a name here) */
+} RADAPI_SpotRule;
+
+/* A live rule set (4324 bytes). */
+typedef struct RADAPI_SpotRules {
+    int32_t count; /* 0..30 */
+    RADAPI_SpotRule rules[RADAPI_MAX_RULES];
+} RADAPI_SpotRules;
+
+/* Result of a live rule or region (48 bytes). */
+typedef struct RADAPI_TempInfo {
+    int32_t meterType;
+    int32_t ruleId;
+    int32_t reserved0;     /* 0 */
+    float average;
+    float reserved1;       /* 0.0 */
+    float maximum;
+    float minimum;
+    float zeroInUnit;      /* 0 C in the live unit: 0.0 or 32.0 */
+    ThermPoint hot;        /* normalised */
+    ThermPoint cold;       /* normalised */
+} RADAPI_TempInfo;
+
+/* A free region (68 bytes): its pixels are measured. */
+typedef struct RADAPI_Polygon {
+    int32_t pointNum; /* 1..8 */
+    ThermPoint points[RADAPI_MAX_RULE_POINTS];
+} RADAPI_Polygon;
+
+/* Live measurement options. */
+typedef struct RADAPI_RadioMetryOptions {
+    int32_t relativeHumidity;   /* per cent */
+    float objectDistance;       /* metres */
+    float atmosphericTemp;      /* in the live unit */
+    float reflectedTemp;        /* in the live unit; the library uses 25.0 C */
+    float emissivity;
+    int32_t tempUnit;           /* 0 C, 1 F (other values: inputs C, results F) */
+    int32_t reserved[2];        /* not read */
+} RADAPI_RadioMetryOptions;
+
+/* One live raw frame. The buffer holds width * height raw values, row by
+ * row; with redunVersion 1 the 1368-byte RedunData follows them. Only read
+ * during RADAPI_extRawSetTherGraph. */
+typedef struct RADAPI_ExtRawBuf {
+    uint16_t width;
+    uint16_t height;
+    uint32_t reserved0;
+    const uint16_t* pVirtAddr;
+    float baseTemp;             /* 0 keeps the live base temperature */
+    uint8_t redunVersion;       /* 1 = a RedunData block follows the frame */
+    uint8_t reserved1[3];
+} RADAPI_ExtRawBuf;
+
+/* Device temperatures (five f32). */
+typedef struct RADAPI_ThermoTempParam {
+    float housingTemp;
+    float tecTemp;
+    float boardTemp;
+    float lastFfcHousingTemp;
+    float baseTemp;             /* 0 starts the base-temperature drift update */
+} RADAPI_ThermoTempParam;
+
+/* Device information (132 bytes): bytes 0..3 are the live window's width
+ * and height (u16); byte 9 'M' makes the housing temperature drive the TEC
+ * compensation. The rest is carried. */
+typedef struct RADAPI_DevInfo {
+    uint16_t width;
+    uint16_t height;
+    uint8_t reserved0[5];
+    uint8_t tecSource;          /* 'M' = housing temperature */
+    uint8_t reserved1[122];
+} RADAPI_DevInfo;
+
+/* TEC compensation segments (488 bytes). */
+typedef struct TecSegmentTable {
+    uint8_t count;              /* 1..30 */
+    uint8_t reserved[3];
+    float bounds[29];           /* ascending; count - 1 used */
+    float offsets[30][3];       /* the TEC record's offset[3] per segment */
+    float temp0;                /* reference temperature */
+    float selfCom;              /* self-compensation factor */
+} TecSegmentTable;
+
+/* TEC calibration points (15 x i32): temperatures in hundredths of a
+ * degree, coefficients in thousandths. */
+typedef struct RADAPI_TecCoef {
+    int32_t tecLowCompenCoef;
+    int32_t tecLowCurrentTemp;
+    int32_t tecLowHighCompenCoef;
+    int32_t tecLowHighCurrentTemp;
+    int32_t tecHighCompenCoef;
+    int32_t tecHighCurrentTemp;
+    int32_t tecHighHighCompenCoef;
+    int32_t tecHighHighCurrentTemp;
+    int32_t tecLowNormalCompenCoef;
+    int32_t tecLowNormalCurrentTemp;
+    int32_t tecHighNormalCompenCoef;
+    int32_t tecHighNormalCurrentTemp;
+    int32_t secondHighNormalCoef;   /* second high-gain set at tecHighNormalCurrentTemp */
+    int32_t secondHighCoef;         /* ... at tecHighCurrentTemp */
+    int32_t secondHighHighCoef;     /* ... at tecHighHighCurrentTemp */
+} RADAPI_TecCoef;
+
+/* Arc angles of the circular calibration, hundredths of a degree. */
+typedef struct RADAPI_TecLinearity {
+    int32_t angle[4]; /* normal band, normal band hot scene, hot band, hot band hot scene */
+} RADAPI_TecLinearity;
+
+/* Hot-band TEC tables (976 bytes). */
+typedef struct RADAPI_TecHighCompensationParam {
+    TecSegmentTable lowHigh;
+    TecSegmentTable highHigh;
+} RADAPI_TecHighCompensationParam;
+
+/* Grey-difference pair: temperature breakpoint (C) and grey increment. */
+typedef struct RADAPI_DiffPair {
+    int32_t temperature;
+    int32_t increment;
+} RADAPI_DiffPair;
+
+/* RADAPI_radiometrySetMsg message 0 (500 bytes). */
+typedef struct RADAPI_GreyDiffParam {
+    uint8_t lowCount;           /* cut to 30 */
+    uint8_t highCount;          /* cut to 30 */
+    uint8_t reserved[2];
+    RADAPI_DiffPair low[30];
+    RADAPI_DiffPair high[30];
+    int32_t tecLowIndex;
+    int32_t tecHighIndex;
+    int32_t tecLowHighIndex;
+    int32_t tecHighHighIndex;
+} RADAPI_GreyDiffParam;
+
+/* RADAPI_radiometrySetMsg message 1: base-temperature compensation, the
+ * live distance factor and the normal-band TEC tables. */
+typedef struct RADAPI_CompensationParam {
+    uint8_t segmentNum;         /* 1..100 */
+    uint8_t reserved[3];
+    float bounds[99];           /* ascending housing temperatures; segmentNum - 1 used */
+    float segments[100][3];     /* x, y, z */
+    float oftTemp;
+    float lowThresholds[4];     /* Ht1, Lt1, Ht2, Lt2 */
+    float highThresholds[4];
+    uint32_t distLd;            /* distance * 100 */
+    uint32_t distHd;
+    TecSegmentTable tecLow;
+    TecSegmentTable tecHigh;
+} RADAPI_CompensationParam;
+
+/* Message ids of RADAPI_radiometrySetMsg. */
+enum { RADAPI_MSG_GREY_DIFF = 0, RADAPI_MSG_COMPENSATION = 1 };
+
+/* Grey-difference table compensation: lists in hundredths, with counts. */
+typedef struct RADAPI_DiffTableCompensation {
+    int32_t HL[2][30];          /* low range: [0] at or below the reference, [1] above */
+    int32_t HH[2][30];          /* high range */
+    int32_t counts[4];          /* HL0, HL1, HH0, HH1 */
+} RADAPI_DiffTableCompensation;
+
+/* Live distance tables (980 bytes). */
+typedef struct RADAPI_DistCompenParam {
+    int32_t enable;             /* 1 = the tables apply */
+    DistCompTable low;          /* every gain mode but 1 */
+    DistCompTable high;         /* gain mode 1 */
+} RADAPI_DistCompenParam;
+
+/* ------------------------------------------------------------------------ */
+/* Live side: functions. Every call but RADAPI_Init fails (-1) until         */
+/* RADAPI_Init has run, and after RADAPI_release. Calls are serialised by    */
+/* one library lock and may come from any thread.                            */
+/* ------------------------------------------------------------------------ */
+
+/* Creates the live state with its defaults; a second call does nothing. */
+THERMCORE_API int RADAPI_Init(void);
+/* Frees the live buffers and ends the live side. */
+THERMCORE_API int RADAPI_release(void);
+/* Frees the live frame buffers and rule lists (the next frame and rule set
+ * size them anew). */
+THERMCORE_API int RADAPP_release(void);
+
+THERMCORE_API int RADAPI_setRadiometryRuleConfig(const RADAPI_SpotRules* rules);
+THERMCORE_API int RADAPI_getRadiometryTemperature(int32_t ruleId, RADAPI_TempInfo* result);
+/* Fills average, maximum, minimum and the positions of result only. */
+THERMCORE_API int RADAPI_getRegionTemperature(const RADAPI_Polygon* polygon, RADAPI_TempInfo* result);
+THERMCORE_API int RADAPI_setRadioMetryOptions(const RADAPI_RadioMetryOptions* options);
+THERMCORE_API int RADAPI_setTecHighCompensationParam(const RADAPI_TecHighCompensationParam* param);
+THERMCORE_API int RADAPI_setCurAutoCalibrationVer(const int32_t* version);
+THERMCORE_API int RADAPI_setTecLinearity(const RADAPI_TecLinearity* linearity);
+THERMCORE_API int RADAPI_setCurrentTecCoef(const RADAPI_TecCoef* coef);
+/* msgId 0: RADAPI_GreyDiffParam; 1: RADAPI_CompensationParam. */
+THERMCORE_API int RADAPI_radiometrySetMsg(int32_t msgId, const void* data);
+THERMCORE_API int RADAPI_setDistCompenParam(const RADAPI_DistCompenParam* param);
+/* Eight f64 distance polynomial coefficients (64 bytes). */
+THERMCORE_API int RADAPI_setDistanceCompensationBParam(const double coef[8]);
+THERMCORE_API int RADAPI_setDiffTableCompensation(const RADAPI_DiffTableCompensation* param);
+THERMCORE_API int RADAPI_appRadSetFocLen(uint32_t focalLength);
+/* Default distance in metres (the camera block's wins while one is loaded). */
+THERMCORE_API int RADAPI_setNyxDftDist(uint32_t distance);
+THERMCORE_API int RADAPI_setNyxGainMode(int32_t gainMode);
+THERMCORE_API int RADAPI_setNyxBaseGray(int32_t baseGray);
+THERMCORE_API int RADAPI_extRawSetTherGraph(const RADAPI_ExtRawBuf* frame);
+THERMCORE_API int RADAPI_setThermoTempParam(const RADAPI_ThermoTempParam* param);
+THERMCORE_API int RADAPI_setDevInfo(const RADAPI_DevInfo* info);
+THERMCORE_API int RADAPI_setEmissivityModelEnable(int32_t enable);
+/* Non-zero: append the live side's messages to "thermal.log" (and share
+ * "thermcoreGragh.log"); 0: close them. */
+THERMCORE_API int RADAPI_writeLog(int32_t enable);
+
 /* ------------------------------------------------------------------------ */
 /* Logs                                                                      */
 /* ------------------------------------------------------------------------ */
@@ -654,5 +888,44 @@ THERMCORE_CHECK_AT(RuleRegionParam, refectTemp, 92);
 THERMCORE_CHECK_SIZE(TCAM_Point, 16);
 THERMCORE_CHECK_SIZE(PICAPP_MetryParm, 48);
 THERMCORE_CHECK_SIZE(HM_RuleTemper, 28);
+
+THERMCORE_CHECK_SIZE(RADAPI_SpotRule, 144);
+THERMCORE_CHECK_AT(RADAPI_SpotRule, meterType, 8);
+THERMCORE_CHECK_AT(RADAPI_SpotRule, localParamFlag, 12);
+THERMCORE_CHECK_AT(RADAPI_SpotRule, distance, 16);
+THERMCORE_CHECK_AT(RADAPI_SpotRule, reflectedTemp, 20);
+THERMCORE_CHECK_AT(RADAPI_SpotRule, emissivity, 24);
+THERMCORE_CHECK_AT(RADAPI_SpotRule, geom, 44);
+THERMCORE_CHECK_AT(RADAPI_SpotRule, geom.area.points, 48);
+THERMCORE_CHECK_AT(RADAPI_SpotRule, areaShape, 112);
+THERMCORE_CHECK_SIZE(RADAPI_SpotRules, 4324);
+THERMCORE_CHECK_SIZE(RADAPI_TempInfo, 48);
+THERMCORE_CHECK_AT(RADAPI_TempInfo, average, 12);
+THERMCORE_CHECK_AT(RADAPI_TempInfo, maximum, 20);
+THERMCORE_CHECK_AT(RADAPI_TempInfo, minimum, 24);
+THERMCORE_CHECK_AT(RADAPI_TempInfo, zeroInUnit, 28);
+THERMCORE_CHECK_AT(RADAPI_TempInfo, hot, 32);
+THERMCORE_CHECK_AT(RADAPI_TempInfo, cold, 40);
+THERMCORE_CHECK_SIZE(RADAPI_Polygon, 68);
+THERMCORE_CHECK_SIZE(RADAPI_ThermoTempParam, 20);
+THERMCORE_CHECK_SIZE(RADAPI_DevInfo, 132);
+THERMCORE_CHECK_AT(RADAPI_DevInfo, tecSource, 9);
+THERMCORE_CHECK_SIZE(TecSegmentTable, 488);
+THERMCORE_CHECK_AT(TecSegmentTable, bounds, 4);
+THERMCORE_CHECK_AT(TecSegmentTable, offsets, 120);
+THERMCORE_CHECK_AT(TecSegmentTable, temp0, 480);
+THERMCORE_CHECK_AT(TecSegmentTable, selfCom, 484);
+THERMCORE_CHECK_SIZE(RADAPI_TecCoef, 60);
+THERMCORE_CHECK_SIZE(RADAPI_TecLinearity, 16);
+THERMCORE_CHECK_SIZE(RADAPI_TecHighCompensationParam, 976);
+THERMCORE_CHECK_SIZE(RADAPI_GreyDiffParam, 500);
+THERMCORE_CHECK_AT(RADAPI_GreyDiffParam, low, 4);
+THERMCORE_CHECK_AT(RADAPI_GreyDiffParam, high, 244);
+THERMCORE_CHECK_AT(RADAPI_GreyDiffParam, tecLowIndex, 484);
+THERMCORE_CHECK_AT(RADAPI_GreyDiffParam, tecHighHighIndex, 496);
+THERMCORE_CHECK_SIZE(RADAPI_DistCompenParam, 980);
+THERMCORE_CHECK_AT(RADAPI_DistCompenParam, low, 4);
+THERMCORE_CHECK_AT(RADAPI_DistCompenParam, high, 492);
+THERMCORE_CHECK_SIZE(RADAPI_DiffTableCompensation, 496);
 
 #endif /* THERMCORE_H */

@@ -40,17 +40,18 @@ void RuleRaster::line(int x1, int y1, int x2, int y2, std::vector<ThermPoint>& o
         for (int x = minX; x < maxX; ++x) out.push_back({x, y1});
         return;
     }
-    const double slope = double(y2 - y1) / double(x2 - x1);
+    // Single precision, as the cameras rasterise their own lines.
+    const float slope = float(y2 - y1) / float(x2 - x1);
     auto inBox = [&](int x, int y) { return x >= minX && x <= maxX && y >= minY && y <= maxY; };
-    if (std::fabs(slope) > 1.0) {
-        const double inverse = double(x2 - x1) / double(y2 - y1);
+    if (std::fabs(slope) > 1.0f) {
+        const float inverse = float(x2 - x1) / float(y2 - y1);
         for (int y = minY; y < maxY; ++y) {
-            const int x = int(inverse * (y - y1) + x1 + 0.5);
+            const int x = int(inverse * float(y - y1) + float(x1) + 0.5f);
             if (inBox(x, y)) out.push_back({x, y});
         }
     } else {
         for (int x = minX; x < maxX; ++x) {
-            const int y = int(slope * (x - x1) + y1 + 0.5);
+            const int y = int(slope * float(x - x1) + float(y1) + 0.5f);
             if (inBox(x, y)) out.push_back({x, y});
         }
     }
@@ -71,7 +72,8 @@ void RuleRaster::ellipse(const PixelBox& box, std::vector<ThermPoint>& out)
     }
 }
 
-void RuleRaster::polygon(const ThermPoint* v, int count, const PixelBox& box, std::vector<ThermPoint>& out)
+void RuleRaster::polygon(const ThermPoint* v, int count, const PixelBox& box, std::vector<ThermPoint>& out,
+                         bool closed)
 {
     if (count <= 0 || box.minX >= box.maxX || box.minY >= box.maxY) return;
     if (count > kMaxVertices) count = kMaxVertices;
@@ -79,7 +81,7 @@ void RuleRaster::polygon(const ThermPoint* v, int count, const PixelBox& box, st
     // a pixel would cross becomes the first column from which it counts;
     // vertices and horizontal edges on the row are inside outright.
     int64_t from[kMaxVertices];
-    int64_t spanLo[kMaxVertices], spanHi[kMaxVertices];
+    int64_t spanLo[2 * kMaxVertices], spanHi[2 * kMaxVertices];
     for (int y = box.minY; y < box.maxY; ++y) {
         int nFrom = 0, nSpans = 0;
         for (int i = 0; i < count; ++i) {
@@ -99,6 +101,12 @@ void RuleRaster::polygon(const ThermPoint* v, int count, const PixelBox& box, st
             } else if ((p.y < y) != (q.y < y)) {
                 const double cx = crossing(p, q, y);
                 if (cx >= kRayStart) from[nFrom++] = int64_t(std::ceil(cx));
+                // A closed polygon also owns the pixels its edges pass through exactly.
+                const int64_t num = int64_t(y - p.y) * (q.x - p.x), den = q.y - p.y;
+                if (closed && num % den == 0) {
+                    spanLo[nSpans] = spanHi[nSpans] = p.x + num / den;
+                    ++nSpans;
+                }
             }
         }
         for (int i = 1; i < nFrom; ++i)  // at most eight: insertion sort

@@ -32,7 +32,9 @@ public:
     static void ellipse(const PixelBox& box, std::vector<ThermPoint>& out);
     // Pixels of the half-open box inside the polygon (at most kMaxVertices
     // vertices are used), exactly those that insidePolygon accepts.
-    static void polygon(const ThermPoint* vertices, int count, const PixelBox& box, std::vector<ThermPoint>& out);
+    // closed: also the pixels that lie exactly on its edges.
+    static void polygon(const ThermPoint* vertices, int count, const PixelBox& box, std::vector<ThermPoint>& out,
+                        bool closed = false);
     // Inside test: on a vertex or a horizontal edge counts as inside;
     // otherwise the crossings of a ray from x = -10 to the pixel decide.
     static bool insidePolygon(int x, int y, const ThermPoint* vertices, int count);
