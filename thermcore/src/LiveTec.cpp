@@ -149,8 +149,8 @@ int LiveTec::setCompensation(const RADAPI_CompensationParam& param)
     highTable_ = param.tecHigh;
     LIVE_LOG("tecLowTemperature = %f,tecLowSelfCom = %f,tecLowSegmentNum = %d", lowTable_.temp0, lowTable_.selfCom,
              lowTable_.count);
-    LIVE_LOG("tecHighTemperature = %f,tecHighSelfCom = %f,tecHighSegmentNum = %d", highTable_.temp0,
-             highTable_.selfCom, highTable_.count);
+    LIVE_LOG("tecHighTemperature = %f,tecHighSelfCom = %f,tecHighSegmentNum = %d", highTable_.temp0, highTable_.selfCom,
+             highTable_.count);
     return 0;
 }
 
@@ -339,8 +339,8 @@ int LiveTec::autoCalibrationV3(TecRecord* record, uint8_t* hotBand, uint32_t max
 
 // --- circular coefficient ----------------------------------------------------
 
-int LiveTec::tecCircleCoef(float* out, double upperT, double upperCoef, double lowerT, double lowerCoef,
-                           double current, float angleDegrees)
+int LiveTec::tecCircleCoef(float* out, double upperT, double upperCoef, double lowerT, double lowerCoef, double current,
+                           float angleDegrees)
 {
     if (!out) {
         Logger::console("get a null pointer");
@@ -434,8 +434,8 @@ int LiveTec::tecTempCompensation(TecRecord* out, uint32_t maxGrey)
         return -1;
     }
     LIVE_LOG("######### RADAPP_getTecTempCompensation ##########");
-    LIVE_LOG("low level high temperature segment[%f, %f, %f]", lowHighTable_.offsets[0][0],
-             lowHighTable_.offsets[0][1], lowHighTable_.offsets[0][2]);
+    LIVE_LOG("low level high temperature segment[%f, %f, %f]", lowHighTable_.offsets[0][0], lowHighTable_.offsets[0][1],
+             lowHighTable_.offsets[0][2]);
     LIVE_LOG("high level high temperature segment[%f, %f, %f]", highHighTable_.offsets[0][0],
              highHighTable_.offsets[0][1], highHighTable_.offsets[0][2]);
     LIVE_LOG("low level low temperature segment[%f, %f, %f]", lowTable_.offsets[0][0], lowTable_.offsets[0][1],
