@@ -19,8 +19,14 @@ cmake --build build -j "$jobs"
 
 echo "== thermcore under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-asan -G Ninja -DCALIDRA_SANITIZE=ON -DCALIDRA_WERROR=ON
-cmake --build build-asan -j "$jobs" --target thermcore_tests thermcore_internal_tests
+cmake --build build-asan -j "$jobs" --target thermcore_tests thermcore_internal_tests thermcore_live_tests \
+  thermcore_live_init_tests thermcore_live_stress_tests
 (cd build-asan && ASAN_OPTIONS=detect_leaks=1 ctest --output-on-failure -L thermcore -j "$jobs")
+
+echo "== thermcore's live side from two threads under ThreadSanitizer"
+cmake -S . -B build-tsan -G Ninja -DCALIDRA_TSAN=ON -DCALIDRA_WERROR=ON
+cmake --build build-tsan -j "$jobs" --target thermcore_live_stress_tests
+(cd build-tsan && TSAN_OPTIONS=halt_on_error=1 ctest --output-on-failure -L tsan)
 
 if command -v clang++ >/dev/null; then
   echo "== fuzz targets, short pass"
@@ -28,11 +34,12 @@ if command -v clang++ >/dev/null; then
   cmake --build build-fuzz -j "$jobs"
   seeds=build-fuzz/seeds
   rm -rf "$seeds" build-fuzz/corpus
-  mkdir -p "$seeds" build-fuzz/corpus/picture build-fuzz/corpus/radio
+  mkdir -p "$seeds" build-fuzz/corpus/picture build-fuzz/corpus/radio build-fuzz/corpus/live
   build-fuzz/tests/support/thermcore_seed_writer "$seeds"
   runs=${FUZZ_RUNS:-20000}
   build-fuzz/fuzz/picture_reader_fuzz -runs="$runs" build-fuzz/corpus/picture "$seeds"
   build-fuzz/fuzz/radio_data_fuzz -runs="$runs" build-fuzz/corpus/radio "$seeds/radio"
+  build-fuzz/fuzz/live_fuzz -runs="$runs" -close_fd_mask=1 build-fuzz/corpus/live "$seeds/live"
 else
   echo "clang++ not found: fuzz targets skipped"
 fi

@@ -1,7 +1,9 @@
 // Throughput of the picture side's hot paths: whole-frame pixel temperatures
 // and one area rule, with a memcpy of the same output size as the memory
-// bandwidth reference. After the run it prints, per frame size,
-// "ratio WxH: X.XX" = pixel-temperature time / memcpy time.
+// bandwidth reference; and of the live side: one frame fed and twelve rules
+// measured on it, beside a memcpy of the raw frame. After the run it prints,
+// per frame size, "ratio WxH: X.XX" = pixel-temperature time / memcpy time
+// and "live ratio WxH: X.XX" = live frame time / raw-frame memcpy time.
 
 #include <benchmark/benchmark.h>
 
@@ -70,6 +72,115 @@ void BM_Memcpy(benchmark::State& state)
     setThroughput(state, src.size());
 }
 
+// Reference for the live side: one raw frame (u16 per pixel) moved by memcpy.
+void BM_MemcpyRaw(benchmark::State& state)
+{
+    const std::vector<uint16_t> src(pixelsOf(state), 8192);
+    std::vector<uint16_t> dst(src.size());
+    for (auto _ : state) {
+        std::memcpy(dst.data(), src.data(), src.size() * sizeof(uint16_t));
+        benchmark::DoNotOptimize(dst.data());
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(src.size()));
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(src.size() * sizeof(uint16_t)));
+}
+
+RADAPI_SpotRule liveRule(int32_t id, int32_t meterType, int32_t shape, std::vector<ThermPoint> points)
+{
+    RADAPI_SpotRule r;
+    std::memset(&r, 0, sizeof r);
+    r.ruleId = id;
+    r.meterType = meterType;
+    r.areaShape = shape;
+    if (meterType == 0) {
+        r.geom.point.x = points[0].x;
+        r.geom.point.y = points[0].y;
+    } else if (meterType == 1) {
+        r.geom.line.x1 = points[0].x;
+        r.geom.line.y1 = points[0].y;
+        r.geom.line.x2 = points[1].x;
+        r.geom.line.y2 = points[1].y;
+    } else {
+        r.geom.area.pointNumber = static_cast<int32_t>(points.size());
+        for (size_t i = 0; i < points.size() && i < RADAPI_MAX_RULE_POINTS; ++i) r.geom.area.points[i] = points[i];
+    }
+    return r;
+}
+
+// Twelve rules a host might show: three points, three lines, two
+// rectangles, two ellipses and two polygons, in normalised coordinates.
+RADAPI_SpotRules twelveLiveRules()
+{
+    RADAPI_SpotRules set;
+    std::memset(&set, 0, sizeof set);
+    const RADAPI_SpotRule rules[] = {
+        liveRule(1, 0, 0, {{4096, 4096}}),
+        liveRule(2, 0, 0, {{1000, 7000}}),
+        liveRule(3, 0, 0, {{7500, 800}}),
+        liveRule(4, 1, 0, {{0, 4096}, {8191, 4096}}),
+        liveRule(5, 1, 0, {{500, 500}, {7600, 7000}}),
+        liveRule(6, 1, 0, {{6000, 200}, {6500, 8000}}),
+        liveRule(7, 2, 0, {{1024, 1024}, {4096, 1024}, {4096, 3072}, {1024, 3072}}),
+        liveRule(8, 2, 0, {{4500, 4500}, {8000, 4500}, {8000, 8000}, {4500, 8000}}),
+        liveRule(9, 2, 2, {{2048, 2048}, {6144, 2048}, {6144, 6144}, {2048, 6144}}),
+        liveRule(10, 2, 2, {{500, 5000}, {3000, 5000}, {3000, 8000}, {500, 8000}}),
+        liveRule(11, 2, 0, {{500, 7000}, {4000, 500}, {8000, 7900}}),
+        liveRule(12, 2, 0,
+                 {{2000, 1000}, {5000, 1500}, {7000, 3000}, {6500, 6000}, {4000, 7500}, {1500, 6000}, {1000, 3000}}),
+    };
+    for (const RADAPI_SpotRule& r : rules) set.rules[set.count++] = r;
+    return set;
+}
+
+// One live frame: fed with its camera block, then all twelve rule
+// temperatures read, as a host does per displayed frame.
+void BM_LiveRules(benchmark::State& state)
+{
+    const int width = static_cast<int>(state.range(0)), height = static_cast<int>(state.range(1));
+    const RedunData block = fixtures::defaultRedunData(width, height);
+    const std::vector<uint16_t> raw = fixtures::rawFrameFromTemperatures(
+        block, fixtures::defaultPicViewInfo(), fixtures::rampTemperatures(width, height, 10.0f, 90.0f));
+    std::vector<uint16_t> buffer(raw);
+    buffer.resize(raw.size() + sizeof(RedunData) / sizeof(uint16_t));
+    std::memcpy(buffer.data() + raw.size(), &block, sizeof block);
+    RADAPI_ExtRawBuf frame;
+    std::memset(&frame, 0, sizeof frame);
+    frame.width = static_cast<uint16_t>(width);
+    frame.height = static_cast<uint16_t>(height);
+    frame.pVirtAddr = buffer.data();
+    frame.baseTemp = 25.0f;
+    frame.redunVersion = 1;
+
+    RADAPI_RadioMetryOptions options;
+    std::memset(&options, 0, sizeof options);
+    options.relativeHumidity = 50;
+    options.emissivity = 0.95f;
+    options.atmosphericTemp = 25.0f;
+    options.reflectedTemp = 25.0f;
+    const RADAPI_SpotRules rules = twelveLiveRules();
+    if (RADAPI_Init() != 0 || RADAPI_setRadioMetryOptions(&options) != 0 || RADAPI_extRawSetTherGraph(&frame) != 0 ||
+        RADAPI_setRadiometryRuleConfig(&rules) != 0) {
+        state.SkipWithError("live set-up failed");
+        return;
+    }
+    RADAPI_TempInfo result;
+    for (auto _ : state) {
+        if (RADAPI_extRawSetTherGraph(&frame) != 0) {
+            state.SkipWithError("RADAPI_extRawSetTherGraph failed");
+            break;
+        }
+        for (int32_t id = 1; id <= rules.count; ++id) {
+            if (RADAPI_getRadiometryTemperature(id, &result) != 0) {
+                state.SkipWithError("RADAPI_getRadiometryTemperature failed");
+                break;
+            }
+            benchmark::DoNotOptimize(result);
+        }
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
 // A 320x256 rectangle (four polygon corners) in the middle of a 640x512
 // frame; argument 0 measures through the table, 1 with the rule's own
 // parameters through the per-pixel calculation.
@@ -124,6 +235,8 @@ BENCHMARK(BM_PixelTemperatures)->Args({640, 512})->Args({1280, 1024})->Unit(benc
 BENCHMARK(BM_Memcpy)->Args({640, 512})->Args({1280, 1024})->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RuleTemperature)->ArgName("local")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TemperatureTable)->ArgName("gain")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LiveRules)->Args({640, 512})->Args({1280, 1024})->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_MemcpyRaw)->Args({640, 512})->Args({1280, 1024})->Unit(benchmark::kMicrosecond);
 
 // Console output as usual, plus the mean wall time per iteration of every
 // benchmark instance for the ratios.
@@ -170,6 +283,16 @@ int main(int argc, char** argv)
             std::printf("ratio %s: %.2f\n", label.c_str(), pixels / copy);
         else
             std::printf("ratio %s: not measured\n", label.c_str());
+    }
+    for (const char* size : {"640/512", "1280/1024"}) {
+        const double live = reporter.secondsPerIteration("BM_LiveRules", size);
+        const double copy = reporter.secondsPerIteration("BM_MemcpyRaw", size);
+        std::string label = size;
+        label[label.find('/')] = 'x';
+        if (live > 0.0 && copy > 0.0)
+            std::printf("live ratio %s: %.2f\n", label.c_str(), live / copy);
+        else
+            std::printf("live ratio %s: not measured\n", label.c_str());
     }
     return 0;
 }

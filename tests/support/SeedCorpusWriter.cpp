@@ -1,11 +1,13 @@
 // thermcore_seed_writer <dir>
 //
 // Writes small, valid starting inputs for the fuzz targets: picture files into
-// <dir> (picture_reader_fuzz) and raw-frame inputs into <dir>/radio
-// (radio_data_fuzz: i32 width, i32 height, raw frame, RedunData).
+// <dir> (picture_reader_fuzz), raw-frame inputs into <dir>/radio
+// (radio_data_fuzz: i32 width, i32 height, raw frame, RedunData) and live
+// inputs into <dir>/live (live_fuzz: the layout described in LiveFuzz.cpp).
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -78,6 +80,157 @@ bool putRadio(const std::string& path, const RadioPictureWriter& w)
     return put(path, bytes);
 }
 
+// ---------------------------------------------------------------- live_fuzz
+
+enum LiveFlags : uint8_t {
+    kWithBlock = 0x01,
+    kSecondFrame = 0x02,
+    kGainMode = 0x04,
+    kHighGain = 0x08,
+    kReleaseFirst = 0x10,
+    kOtherWindow = 0x20,
+    kEmissivityV2 = 0x40,
+    kCalibration = 0x80,
+};
+
+struct LiveSeed {
+    int width = 16;
+    int height = 12;
+    uint8_t flags = kWithBlock;
+    uint8_t otherSize = 0;  // low nibble: width = 1 + 3n; high nibble: height = 1 + 3n
+    RADAPI_RadioMetryOptions options{};
+    RADAPI_Polygon region{};
+    RADAPI_SpotRules rules{};
+    size_t ruleBytes = 0;  // how much of rules the input carries
+    RedunData block{};
+    std::vector<uint16_t> raw;
+};
+
+std::vector<uint8_t> encodeLive(const LiveSeed& seed)
+{
+    const size_t ruleBytes = std::min(seed.ruleBytes, sizeof(RADAPI_SpotRules));
+    std::vector<uint8_t> out = {uint8_t(seed.width), uint8_t(seed.height),      seed.flags,
+                                seed.otherSize,      uint8_t(ruleBytes & 0xff), uint8_t(ruleBytes >> 8)};
+    auto append = [&out](const void* p, size_t n) {
+        const auto* b = static_cast<const uint8_t*>(p);
+        out.insert(out.end(), b, b + n);
+    };
+    append(&seed.options, sizeof seed.options);
+    append(&seed.region, sizeof seed.region);
+    append(&seed.rules, ruleBytes);
+    if (seed.flags & kWithBlock) append(&seed.block, sizeof seed.block);
+    for (uint16_t v : seed.raw) {
+        out.push_back(uint8_t(v));
+        out.push_back(uint8_t(v >> 8));
+    }
+    return out;
+}
+
+RADAPI_SpotRule liveRule(int32_t id, int32_t meterType, int32_t shape, std::vector<ThermPoint> points)
+{
+    RADAPI_SpotRule r;
+    std::memset(&r, 0, sizeof r);
+    r.ruleId = id;
+    r.meterType = meterType;
+    r.areaShape = shape;
+    if (meterType == 0) {
+        r.geom.point.x = points[0].x;
+        r.geom.point.y = points[0].y;
+    } else if (meterType == 1) {
+        r.geom.line.x1 = points[0].x;
+        r.geom.line.y1 = points[0].y;
+        r.geom.line.x2 = points[1].x;
+        r.geom.line.y2 = points[1].y;
+    } else {
+        r.geom.area.pointNumber = int32_t(points.size());
+        for (size_t i = 0; i < points.size() && i < RADAPI_MAX_RULE_POINTS; ++i) r.geom.area.points[i] = points[i];
+    }
+    return r;
+}
+
+LiveSeed liveSeed(int width, int height, int gainMode = 0)
+{
+    LiveSeed s;
+    s.width = width;
+    s.height = height;
+    RadioPictureWriter w(width, height, gainMode);
+    w.setTemperatures(fixtures::rampTemperatures(width, height, 10.0f, 90.0f));
+    s.block = w.redunData();
+    s.raw = w.rawFrame();
+    s.options.relativeHumidity = 50;
+    s.options.objectDistance = 2.0f;
+    s.options.atmosphericTemp = 25.0f;
+    s.options.reflectedTemp = 25.0f;
+    s.options.emissivity = 0.95f;
+    s.region.pointNum = 3;
+    s.region.points[0] = {500, 7000};
+    s.region.points[1] = {4000, 500};
+    s.region.points[2] = {8000, 7900};
+    const RADAPI_SpotRule rules[] = {
+        liveRule(1, 0, 0, {{4096, 4096}}),
+        liveRule(2, 1, 0, {{1000, 1000}, {7000, 6000}}),
+        liveRule(3, 2, 0, {{1024, 1024}, {6144, 1024}, {6144, 6144}, {1024, 6144}}),
+        liveRule(4, 2, 2, {{2048, 2048}, {7168, 2048}, {7168, 7168}, {2048, 7168}}),
+        liveRule(5, 2, 0, {{500, 7000}, {4000, 500}, {8000, 7900}}),
+    };
+    for (const RADAPI_SpotRule& r : rules) s.rules.rules[s.rules.count++] = r;
+    // The last rule measures with its own parameters.
+    s.rules.rules[4].localParamFlag = 1;
+    s.rules.rules[4].emissivity = 0.9f;
+    s.rules.rules[4].distance = 3.0f;
+    s.rules.rules[4].reflectedTemp = 30.0f;
+    s.ruleBytes = sizeof(int32_t) + size_t(s.rules.count) * sizeof(RADAPI_SpotRule);
+    return s;
+}
+
+bool writeLiveSeeds(const std::string& dir)
+{
+    bool ok = true;
+    LiveSeed plain = liveSeed(16, 12);
+    ok &= put(dir + "/live_16x12.bin", encodeLive(plain));
+
+    // A second frame of 31 x 22 after a release: the rules follow the size.
+    LiveSeed resized = plain;
+    resized.flags |= kSecondFrame | kReleaseFirst;
+    resized.otherSize = uint8_t(10 | (7 << 4));
+    ok &= put(dir + "/live_16x12_resized.bin", encodeLive(resized));
+
+    // No camera block: the live side's own curve, low range, unit F.
+    LiveSeed own = plain;
+    own.flags = kGainMode | kCalibration | kOtherWindow;
+    own.otherSize = uint8_t(5 | (3 << 4));
+    own.options.tempUnit = 1;
+    own.options.atmosphericTemp = 77.0f;
+    for (size_t i = 0; i < own.raw.size(); ++i) own.raw[i] = uint16_t(6144 + int(i % 97) * 9 - 300);
+    ok &= put(dir + "/live_16x12_own_curve.bin", encodeLive(own));
+
+    // Thirty-one rules, the first an area of nine points.
+    LiveSeed crowded = plain;
+    for (int i = 0; i < RADAPI_MAX_RULES; ++i) crowded.rules.rules[i] = plain.rules.rules[i % 5];
+    crowded.rules.count = RADAPI_MAX_RULES + 1;
+    crowded.rules.rules[2].geom.area.pointNumber = 9;
+    crowded.ruleBytes = sizeof(RADAPI_SpotRules);
+    ok &= put(dir + "/live_16x12_crowded.bin", encodeLive(crowded));
+
+    // Raw values that already are temperatures x 10.
+    LiveSeed tempData = liveSeed(8, 6);
+    tempData.block.tempDataFlag = 1;
+    for (size_t i = 0; i < tempData.raw.size(); ++i) tempData.raw[i] = uint16_t(int16_t(-50 + int(i) * 7));
+    ok &= put(dir + "/live_8x6_tempdata.bin", encodeLive(tempData));
+
+    // High range with emissivity model V2 and a whole-frame region.
+    LiveSeed high = liveSeed(32, 24, 1);
+    high.flags |= kEmissivityV2;
+    high.options.emissivity = 0.85f;
+    high.region.pointNum = 4;
+    high.region.points[0] = {0, 0};
+    high.region.points[1] = {8191, 0};
+    high.region.points[2] = {8191, 8191};
+    high.region.points[3] = {0, 8191};
+    ok &= put(dir + "/live_32x24_high.bin", encodeLive(high));
+    return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -88,8 +241,9 @@ int main(int argc, char** argv)
     }
     const std::string dir = argv[1];
     const std::string radioDir = dir + "/radio";
-    if (!makeDir(dir) || !makeDir(radioDir)) {
-        std::fprintf(stderr, "cannot create %s: %s\n", radioDir.c_str(), std::strerror(errno));
+    const std::string liveDir = dir + "/live";
+    if (!makeDir(dir) || !makeDir(radioDir) || !makeDir(liveDir)) {
+        std::fprintf(stderr, "cannot create %s and %s: %s\n", radioDir.c_str(), liveDir.c_str(), std::strerror(errno));
         return 1;
     }
 
@@ -158,5 +312,6 @@ int main(int argc, char** argv)
         w.setTemperatures(fixtures::rampTemperatures(16, 12, 10.0f, 90.0f));
         ok &= putRadio(radioDir + "/radio_16x12_tec_v2.bin", w);
     }
+    ok &= writeLiveSeeds(liveDir);
     return ok ? 0 : 1;
 }

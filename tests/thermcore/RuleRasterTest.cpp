@@ -6,9 +6,19 @@
 #include "RuleRaster.h"
 
 using thermcore::PixelBox;
+using thermcore::PixelRuns;
 using thermcore::RuleRaster;
 
 namespace {
+
+// The pixels of row runs, in order.
+std::vector<ThermPoint> pixelsOf(const PixelRuns& runs)
+{
+    std::vector<ThermPoint> pixels;
+    for (const auto& r : runs)
+        for (int x = r.x0; x < r.x1; ++x) pixels.push_back({x, r.y});
+    return pixels;
+}
 
 struct InsideCase {
     const char* name;
@@ -65,8 +75,9 @@ TEST(RuleRasterTest, PolygonRowsAgreeWithTheInsideTest)
             p = {coord(rng), coord(rng)};
             box.add(p.x, p.y);
         }
-        std::vector<ThermPoint> swept;
-        RuleRaster::polygon(poly.data(), int(poly.size()), box, swept);
+        PixelRuns runs;
+        RuleRaster::polygon(poly.data(), int(poly.size()), box, runs);
+        const std::vector<ThermPoint> swept = pixelsOf(runs);
         std::vector<ThermPoint> brute;
         for (int y = box.minY; y < box.maxY; ++y)
             for (int x = box.minX; x < box.maxX; ++x)
@@ -81,22 +92,56 @@ TEST(RuleRasterTest, PolygonRowsAgreeWithTheInsideTest)
 
 TEST(RuleRasterTest, LineSkipsTheEndOfTheLongerAxis)
 {
-    std::vector<ThermPoint> out;
-    RuleRaster::line(3, 10, 3, 20, out);
+    PixelRuns runs;
+    RuleRaster::line(3, 10, 3, 20, runs);
+    std::vector<ThermPoint> out = pixelsOf(runs);
     ASSERT_EQ(out.size(), 10u);
     EXPECT_EQ(out.front().y, 10);
     EXPECT_EQ(out.back().y, 19);
-    out.clear();
-    RuleRaster::line(10, 0, 0, 5, out);  // right to left, shallow
+    runs.clear();
+    RuleRaster::line(10, 0, 0, 5, runs);  // right to left, shallow
+    out = pixelsOf(runs);
     ASSERT_EQ(out.size(), 10u);
     for (const ThermPoint& p : out) {
         EXPECT_GE(p.y, 0);
         EXPECT_LE(p.y, 5);
         EXPECT_EQ(p.y, int(-0.5 * (p.x - 10) + 0.5));
     }
-    out.clear();
-    RuleRaster::line(4, 4, 4, 4, out);
-    EXPECT_TRUE(out.empty());
+    runs.clear();
+    RuleRaster::line(4, 4, 4, 4, runs);
+    EXPECT_TRUE(runs.empty());
+}
+
+TEST(RuleRasterTest, EllipseRowsAgreeWithThePixelTest)
+{
+    // Row runs must hold exactly the pixels whose centres pass the
+    // ellipse test, also where a clip box cuts the ellipse.
+    std::mt19937 rng(11);
+    std::uniform_int_distribution<int> coord(-20, 60);
+    const PixelBox clip{0, 40, 0, 30};
+    for (int round = 0; round < 300; ++round) {
+        PixelBox box;
+        box.add(coord(rng), coord(rng));
+        box.add(coord(rng), coord(rng));
+        const bool clipped = round % 2 == 1;
+        PixelRuns runs;
+        RuleRaster::ellipse(box, runs, clipped ? &clip : nullptr);
+        const std::vector<ThermPoint> rows = pixelsOf(runs);
+        std::vector<ThermPoint> brute;
+        const double a = (box.maxX - box.minX) / 2.0, b = (box.maxY - box.minY) / 2.0;
+        const double cx = box.minX + a, cy = box.minY + b;
+        for (int y = box.minY; y < box.maxY; ++y)
+            for (int x = box.minX; x < box.maxX; ++x) {
+                if (clipped && (x < clip.minX || x >= clip.maxX || y < clip.minY || y >= clip.maxY)) continue;
+                const double dx = (x - cx) / a, dy = (y - cy) / b;
+                if (dx * dx + dy * dy <= 1.0) brute.push_back({x, y});
+            }
+        ASSERT_EQ(rows.size(), brute.size()) << "round " << round;
+        for (size_t i = 0; i < brute.size(); ++i) {
+            ASSERT_EQ(rows[i].x, brute[i].x) << "round " << round;
+            ASSERT_EQ(rows[i].y, brute[i].y) << "round " << round;
+        }
+    }
 }
 
 TEST(RuleRasterTest, EllipseIsSymmetricAndInsideItsBox)
@@ -104,8 +149,9 @@ TEST(RuleRasterTest, EllipseIsSymmetricAndInsideItsBox)
     PixelBox box;
     box.add(10, 20);
     box.add(30, 30);
-    std::vector<ThermPoint> out;
-    RuleRaster::ellipse(box, out);
+    PixelRuns runs;
+    RuleRaster::ellipse(box, runs);
+    const std::vector<ThermPoint> out = pixelsOf(runs);
     ASSERT_FALSE(out.empty());
     for (const ThermPoint& p : out) {
         EXPECT_GE(p.x, 10);
@@ -119,9 +165,9 @@ TEST(RuleRasterTest, EllipseIsSymmetricAndInsideItsBox)
     PixelBox flat;
     flat.add(5, 5);
     flat.add(15, 5);
-    out.clear();
-    RuleRaster::ellipse(flat, out);
-    EXPECT_TRUE(out.empty());
+    runs.clear();
+    RuleRaster::ellipse(flat, runs);
+    EXPECT_TRUE(runs.empty());
 }
 
 }  // namespace

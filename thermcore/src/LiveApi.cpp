@@ -15,7 +15,10 @@ using thermcore::Logger;
 
 namespace {
 
-float fahrenheitToCelsius(float t) { return (t - 32.0f) * 5.0f / 9.0f; }
+float fahrenheitToCelsius(float t)
+{
+    return (t - 32.0f) * 5.0f / 9.0f;
+}
 
 // Dumps one distance table into the live log.
 void logDistanceTable(const char* title, const DistCompTable& t)
@@ -241,8 +244,8 @@ int RADAPI_setDistCompenParam(const RADAPI_DistCompenParam* param)
             LIVE_LOG("NULL pointer");
             return -1;
         }
-        LIVE_LOG("enable %d rowNumLow %d  cloNumLow %d enable %d", param->enable, param->low.rowNum,
-                 param->low.colNum, param->enable);
+        LIVE_LOG("enable %d rowNumLow %d  cloNumLow %d enable %d", param->enable, param->low.rowNum, param->low.colNum,
+                 param->enable);
         // The host's record is 980 bytes; nothing is read behind it.
         s.distTables = *param;
         logDistanceTable("###### LOW ##### ", s.distTables.low);

@@ -2,13 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
-#include <type_traits>
 
 #include "AtmosphericTransmittance.h"
 #include "DistanceCompensation.h"
 #include "EmissivityCompensation.h"
 #include "LiveState.h"
 #include "Logger.h"
+#include "PixelStats.h"
 
 namespace thermcore {
 
@@ -20,55 +20,6 @@ constexpr float kLowerLimit = -30.0f;
 constexpr float kUpperLimitLow = 160.0f;
 constexpr float kUpperLimitHigh = 600.0f;
 constexpr double kSwitchTemperature = 330.0;
-
-// Extremes and sum of a pixel set. The first pixel reaching an extreme keeps
-// its position; the sum is kept in double so large areas do not drift.
-template <typename Value>
-struct Stats {
-    Value max{}, min{};
-    double sum = 0.0;
-    int64_t count = 0;
-    int hotX = 0, hotY = 0, coldX = 0, coldY = 0;
-
-    void add(Value v, int x, int y)
-    {
-        if (count == 0 || v > max) {
-            max = v;
-            hotX = x;
-            hotY = y;
-        }
-        if (count == 0 || v < min) {
-            min = v;
-            coldX = x;
-            coldY = y;
-        }
-        sum += double(v);
-        ++count;
-    }
-};
-
-template <typename Value>
-Stats<Value> collect(const LiveState::Frame& frame, const LiveCalculator::PixelSet& set)
-{
-    auto value = [&](int x, int y) {
-        const uint16_t raw = frame.pixels[size_t(y) * size_t(frame.width) + size_t(x)];
-        if constexpr (std::is_signed_v<Value>)
-            return Value(int16_t(raw));
-        else
-            return Value(raw);
-    };
-    Stats<Value> s;
-    if (set.list) {
-        for (const ThermPoint& p : *set.list) {
-            const int x = std::clamp(p.x, 0, frame.width - 1), y = std::clamp(p.y, 0, frame.height - 1);
-            s.add(value(x, y), x, y);
-        }
-    } else {
-        for (int y = set.y0; y <= set.y1; ++y)
-            for (int x = set.x0; x <= set.x1; ++x) s.add(value(x, y), x, y);
-    }
-    return s;
-}
 
 void logClosing(const LiveCalculator::MetryParm& p, const LiveCalculator::MetryValue& v)
 {
@@ -84,8 +35,16 @@ void logClosing(const LiveCalculator::MetryParm& p, const LiveCalculator::MetryV
              v.coldColumn);
 }
 
+// A zero-length line, an area without pixels, or pixels all outside the
+// frame: nothing was measured, and nothing is reported as measured.
+int noPixel(const LiveCalculator::MetryParm& p)
+{
+    LIVE_LOG("rule %d covers no pixel", p.ruleId);
+    return -1;
+}
+
 template <typename Value>
-void putPositions(const Stats<Value>& s, LiveCalculator::MetryValue* v)
+void putPositions(const PixelStats<Value>& s, LiveCalculator::MetryValue* v)
 {
     v->hotColumn = s.hotX;
     v->hotRow = s.hotY;
@@ -94,12 +53,13 @@ void putPositions(const Stats<Value>& s, LiveCalculator::MetryValue* v)
 }
 
 // Frames whose raw values already are temperatures in tenths of a degree.
-int temperatureData(LiveState& state, const LiveCalculator::PixelSet& set, const LiveCalculator::MetryParm& p,
+int temperatureData(LiveState& state, const PixelSet& set, const LiveCalculator::MetryParm& p,
                     LiveCalculator::MetryValue* v)
 {
     LIVE_LOG("######### RADAPP_getTemperature ##########");
-    const auto s = collect<int32_t>(state.frame(), set);
-    v->average = float(s.sum / double(s.count) / 10.0);
+    const auto s = collectPixels<int32_t>(state.frame().pixels.data(), state.frame().width, state.frame().height, set);
+    if (s.count == 0) return noPixel(p);
+    v->average = float(s.mean() / 10.0);
     v->maximum = s.max / 10.0f;
     v->minimum = s.min / 10.0f;
     putPositions(s, v);
@@ -107,8 +67,7 @@ int temperatureData(LiveState& state, const LiveCalculator::PixelSet& set, const
     return 0;
 }
 
-int greyPath(LiveState& state, const LiveCalculator::PixelSet& set, const LiveCalculator::MetryParm& p,
-             LiveCalculator::MetryValue* v)
+int greyPath(LiveState& state, const PixelSet& set, const LiveCalculator::MetryParm& p, LiveCalculator::MetryValue* v)
 {
     LIVE_LOG("######### RADAPP_nyxCalcTemperature ##########");
     const LiveState::Frame& frame = state.frame();
@@ -134,9 +93,10 @@ int greyPath(LiveState& state, const LiveCalculator::PixelSet& set, const LiveCa
     double d = p.objectDistanceMeter;
     if (std::fabs(d - state.defaultDistance) <= 0.01) d = 0.0;
 
-    const auto s = collect<uint32_t>(frame, set);
+    const auto s = collectPixels<uint32_t>(frame.pixels.data(), frame.width, frame.height, set);
+    if (s.count == 0) return noPixel(p);
     state.lastMaxGrey = s.max;
-    const double mean = s.sum / double(s.count);
+    const double mean = s.mean();
 
     TecRecord tecRecord{};
     CurvePoint curve[THERMCORE_CURVE_POINTS] = {};
@@ -163,9 +123,10 @@ int greyPath(LiveState& state, const LiveCalculator::PixelSet& set, const LiveCa
     const float tau =
         AtmosphericTransmittance::at(p.objectDistanceMeter, p.atmosphericTemperatureCelcius, p.relativeHumidity);
     LIVE_LOG("metryParm %f,%f,%d,%d", double(e), double(p.objectDistanceMeter), p.relativeHumidity, p.meterType);
-    LIVE_LOG("grayReflect = %f,grayAtm = %f,tauAtm = %f,grayAve = %f,grayMax = %d,grayMin = %d,"
-             "pObj->tempRiseCompensation = %f",
-             grayReflect, 0.0, double(tau), mean, int(s.max), int(s.min), 0.0);
+    LIVE_LOG(
+        "grayReflect = %f,grayAtm = %f,tauAtm = %f,grayAve = %f,grayMax = %d,grayMin = %d,"
+        "pObj->tempRiseCompensation = %f",
+        grayReflect, 0.0, double(tau), mean, int(s.max), int(s.min), 0.0);
     LIVE_LOG("realBaseTemp %f, BaseGray %d, reflectedTemperatureCelcius %f, atmosphericTemperatureCelcius %f",
              double(realBaseTemp), int(state.baseGray), double(p.reflectedTemperatureCelcius),
              double(p.atmosphericTemperatureCelcius));
@@ -218,8 +179,8 @@ int greyPath(LiveState& state, const LiveCalculator::PixelSet& set, const LiveCa
     using Side = DistanceCompensation::Side;
     int rc = 0;
     float factor = 1.0f;
-    if (!DistanceCompensation::factor(Side::Live, state.lowThresholds, state.highThresholds, state.distLd,
-                                      state.distHd, gainMode, d, &factor)) {
+    if (!DistanceCompensation::factor(Side::Live, state.lowThresholds, state.highThresholds, state.distLd, state.distHd,
+                                      gainMode, d, &factor)) {
         LIVE_LOG("RADAPP_getDistCompensation fail.");
         rc = -1;
     } else {
@@ -259,7 +220,7 @@ int LiveCalculator::measure(LiveState& state, const PixelSet& set, const MetryPa
         return -1;
     }
     PixelSet clipped = set;
-    if (!set.list) {
+    if (!set.runs) {
         // A rectangle turned inside out measures nothing, and nothing is
         // reported as a measurement.
         if (set.x1 < set.x0 || set.y1 < set.y0) {
@@ -272,9 +233,6 @@ int LiveCalculator::measure(LiveState& state, const PixelSet& set, const MetryPa
         clipped.y0 = std::clamp(set.y0, 0, frame.height - 1);
         clipped.x1 = std::clamp(set.x1, 0, frame.width - 1);
         clipped.y1 = std::clamp(set.y1, 0, frame.height - 1);
-    } else if (set.list->empty()) {
-        LIVE_LOG("rule %d covers no pixel", parm.ruleId);
-        return -1;
     }
     return frame.datyType == 1 ? temperatureData(state, clipped, parm, value) : greyPath(state, clipped, parm, value);
 }
@@ -301,9 +259,10 @@ int LiveCalculator::getTemperature(LiveState& state, const MetryParm& parm, Metr
         }
     } else if (parm.meterType != 0) {
         const int slot = state.rules.slotOf(parm.ruleId);
-        set.list = parm.meterType == 1 ? state.rules.lineList(slot) : state.rules.areaList(slot);
-        if (!set.list) {
-            LIVE_LOG(parm.meterType == 1 ? "NULL == gRadObj.PointInline.pline" : "NULL == gRadObj.PointInreg.pmarearegion");
+        set.runs = parm.meterType == 1 ? state.rules.lineList(slot) : state.rules.areaList(slot);
+        if (!set.runs) {
+            LIVE_LOG(parm.meterType == 1 ? "NULL == gRadObj.PointInline.pline"
+                                         : "NULL == gRadObj.PointInreg.pmarearegion");
             return -1;
         }
     }

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "PixelStats.h"
 #include "thermcore.h"
 
 namespace thermcore {
@@ -42,12 +43,6 @@ public:
         int32_t coldColumn;
         int32_t coldRow;
     };
-    // Pixels of one measurement: an inclusive rectangle, or a list.
-    struct PixelSet {
-        const std::vector<ThermPoint>* list = nullptr;
-        int x0 = 0, x1 = -1, y0 = 0, y1 = -1;
-    };
-
     // RADAPP_nyxGetTemperature: picks the pixels by ruleId and meterType
     // (stored rules' lists, or the rectangle) and measures them.
     static int getTemperature(LiveState& state, const MetryParm& parm, MetryValue* value);

@@ -26,15 +26,23 @@ bool LiveGeometry::toNormalized(ThermPoint* out, int x, int y, int width, int he
 ThermPoint LiveGeometry::toRaw(ThermPoint p, int width, int height)
 {
     TC_LOG(LogChannel::Live, "111zoomAdjust.imageWidth %d,%d", width, height);
-    return {int32_t((int64_t(p.x) * width + 4096) / 8192), int32_t((int64_t(p.y) * height + 4096) / 8192)};
+    // Real rules lie within 0..8191; anything far beyond is kept far away
+    // but small enough for pixel arithmetic.
+    static constexpr int64_t kFar = int64_t(1) << 24;
+    auto convert = [](int32_t v, int side) {
+        return int32_t(std::clamp((int64_t(v) * side + 4096) / 8192, -kFar, kFar));
+    };
+    return {convert(p.x, width), convert(p.y, height)};
 }
 
 ThermPoint LiveGeometry::adjust(ThermPoint p, const Limits& l)
 {
     if (l.meterType == 1) {
-        const int64_t dx = int64_t(l.lineB.x) - l.lineA.x, dy = int64_t(l.lineB.y) - l.lineA.y;
-        const int64_t len = dx * dx + dy * dy;
-        const int64_t t = (int64_t(p.x) - l.lineA.x) * dx + (int64_t(p.y) - l.lineA.y) * dy;
+        // Wide enough for any two 32-bit points.
+        using Wide = __int128;
+        const Wide dx = Wide(l.lineB.x) - l.lineA.x, dy = Wide(l.lineB.y) - l.lineA.y;
+        const Wide len = dx * dx + dy * dy;
+        const Wide t = (Wide(p.x) - l.lineA.x) * dx + (Wide(p.y) - l.lineA.y) * dy;
         if (len == 0 || t <= 0) return l.lineA;
         if (t >= len) return l.lineB;
         return {int32_t(l.lineA.x + t * dx / len), int32_t(l.lineA.y + t * dy / len)};

@@ -15,8 +15,14 @@ namespace {
 
 #define LIVE_LOG(...) TC_LOG(::thermcore::LogChannel::Live, __VA_ARGS__)
 
-float fahrenheitToCelsius(float t) { return (t - 32.0f) * 5.0f / 9.0f; }
-float celsiusToFahrenheit(float t) { return t * 9.0f / 5.0f + 32.0f; }
+float fahrenheitToCelsius(float t)
+{
+    return (t - 32.0f) * 5.0f / 9.0f;
+}
+float celsiusToFahrenheit(float t)
+{
+    return t * 9.0f / 5.0f + 32.0f;
+}
 
 }  // namespace
 
@@ -50,10 +56,10 @@ int LiveRules::set(LiveState& state, const RADAPI_SpotRules& rules)
 void LiveRules::releaseLists()
 {
     for (int i = 0; i < RADAPI_MAX_RULES; ++i) {
-        std::vector<ThermPoint>().swap(area_[i]);
-        std::vector<ThermPoint>().swap(line_[i]);
+        PixelRuns().swap(area_[i]);
+        PixelRuns().swap(line_[i]);
     }
-    std::vector<ThermPoint>().swap(region_);
+    PixelRuns().swap(region_);
     listsValid_ = false;
 }
 
@@ -67,6 +73,7 @@ void LiveRules::ensureRasterised(LiveState& state)
 void LiveRules::rasterise(LiveState& state)
 {
     const int w = state.windowWidth, h = state.windowHeight;
+    const PixelBox window{0, w, 0, h};
     limitCount_ = 0;
     for (int i = 0; i < RADAPI_MAX_RULES; ++i) {
         area_[i].clear();
@@ -97,31 +104,23 @@ void LiveRules::rasterise(LiveState& state)
             limit.maxY = box.maxY;
             limit.minX = box.minX;
             limit.minY = box.minY;
-            // The scan never leaves the frame: a point converted onto the
-            // window's far edge (8191 -> W) ends the half-open box there.
-            PixelBox scan = box;
-            scan.minX = std::max(scan.minX, 0);
-            scan.minY = std::max(scan.minY, 0);
-            scan.maxX = std::min(scan.maxX, w);
-            scan.maxY = std::min(scan.maxY, h);
+            // Pixels outside the window are never listed: a point converted
+            // onto its far edge (8191 -> W) ends the half-open box there.
             if (rule.ruleId != 66) {
                 if (rule.areaShape == 2) {
-                    LIVE_LOG("longAxis = %f, minorAxis = %f, centerX = %f, centerY = %f", (box.maxX - box.minX) * 0.5,
-                             (box.maxY - box.minY) * 0.5, box.minX + (box.maxX - box.minX) * 0.5,
-                             box.minY + (box.maxY - box.minY) * 0.5);
-                    if (scan.minX == box.minX && scan.maxX == box.maxX && scan.minY == box.minY &&
-                        scan.maxY == box.maxY) {
-                        RuleRaster::ellipse(box, area_[i]);
-                    } else {
-                        std::vector<ThermPoint> all;
-                        RuleRaster::ellipse(box, all);
-                        for (const ThermPoint& p : all)
-                            if (p.x >= scan.minX && p.x < scan.maxX && p.y >= scan.minY && p.y < scan.maxY)
-                                area_[i].push_back(p);
-                    }
+                    LIVE_LOG("longAxis = %f, minorAxis = %f, centerX = %f, centerY = %f",
+                             (double(box.maxX) - box.minX) * 0.5, (double(box.maxY) - box.minY) * 0.5,
+                             box.minX + (double(box.maxX) - box.minX) * 0.5,
+                             box.minY + (double(box.maxY) - box.minY) * 0.5);
+                    RuleRaster::ellipse(box, area_[i], &window);
                 } else {
                     for (int k = 0; k < n; ++k)
                         LIVE_LOG("%d --> %d %d", k, rule.geom.area.points[k].x, rule.geom.area.points[k].y);
+                    PixelBox scan = box;
+                    scan.minX = std::max(scan.minX, 0);
+                    scan.minY = std::max(scan.minY, 0);
+                    scan.maxX = std::min(scan.maxX, w);
+                    scan.maxY = std::min(scan.maxY, h);
                     RuleRaster::polygon(rule.geom.area.points, n, scan, area_[i]);
                 }
                 LIVE_LOG("pSpotRules->Rules[i].ruleId = %d,rulnum = %d", rule.ruleId, int(area_[i].size()));
@@ -134,8 +133,9 @@ void LiveRules::rasterise(LiveState& state)
         } else if (rule.meterType == 1) {
             const ThermPoint a = LiveGeometry::toRaw({rule.geom.line.x1, rule.geom.line.y1}, w, h);
             const ThermPoint b = LiveGeometry::toRaw({rule.geom.line.x2, rule.geom.line.y2}, w, h);
-            RuleRaster::line(a.x, a.y, b.x, b.y, line_[i]);
-            const char* kind = a.x == b.x ? "" : (a.y == b.y ? "1" : (std::abs(b.y - a.y) > std::abs(b.x - a.x) ? "2" : "3"));
+            RuleRaster::line(a.x, a.y, b.x, b.y, line_[i], &window);
+            const char* kind =
+                a.x == b.x ? "" : (a.y == b.y ? "1" : (std::abs(b.y - a.y) > std::abs(b.x - a.x) ? "2" : "3"));
             LIVE_LOG("%scurlinepointsum = %d", kind, int(line_[i].size()));
         }
     }
@@ -151,12 +151,12 @@ int LiveRules::slotOf(int32_t ruleId) const
     return -1;
 }
 
-const std::vector<ThermPoint>* LiveRules::lineList(int slot) const
+const PixelRuns* LiveRules::lineList(int slot) const
 {
     return slot >= 0 && slot < count_ && listsValid_ ? &line_[slot] : nullptr;
 }
 
-const std::vector<ThermPoint>* LiveRules::areaList(int slot) const
+const PixelRuns* LiveRules::areaList(int slot) const
 {
     return slot >= 0 && slot < count_ && listsValid_ ? &area_[slot] : nullptr;
 }
@@ -218,8 +218,8 @@ int LiveRules::ruleTemperature(LiveState& state, int32_t ruleId, RADAPI_TempInfo
         limits.maxX = found->nMaxX;
         limits.minY = found->nMinY;
         limits.maxY = found->nMaxY;
-        limits.halfX = (limits.maxX - limits.minX) * 0.5;
-        limits.halfY = (limits.maxY - limits.minY) * 0.5;
+        limits.halfX = (double(limits.maxX) - limits.minX) * 0.5;
+        limits.halfY = (double(limits.maxY) - limits.minY) * 0.5;
         limits.centreX = limits.minX + limits.halfX;
         limits.centreY = limits.minY + limits.halfY;
     }
@@ -313,8 +313,8 @@ int LiveRules::regionTemperature(LiveState& state, const RADAPI_Polygon& polygon
     parm.atmosphericTemperatureCelcius = o.atmosphericTemp;
     parm.relativeHumidity = o.humidity;
     LiveCalculator::MetryValue value{};
-    LiveCalculator::PixelSet set;
-    set.list = &region_;
+    PixelSet set;
+    set.runs = &region_;
     if (LiveCalculator::measure(state, set, parm, &value) != 0) {
         Logger::console("RADIO RADAPP_nyxGetTemperature error.");
         return -1;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "LiveGeometry.h"
+#include "RuleRaster.h"
 #include "thermcore.h"
 
 namespace thermcore {
@@ -30,8 +31,8 @@ public:
 
     // The first slot with the ruleId, or -1.
     int slotOf(int32_t ruleId) const;
-    const std::vector<ThermPoint>* lineList(int slot) const;
-    const std::vector<ThermPoint>* areaList(int slot) const;
+    const PixelRuns* lineList(int slot) const;
+    const PixelRuns* areaList(int slot) const;
 
 private:
     // Extremes of an area rule, raw and normalised.
@@ -49,9 +50,9 @@ private:
     RADAPI_SpotRule slots_[RADAPI_MAX_RULES] = {};  // area points in raw pixels
     AreaLimit limits_[RADAPI_MAX_RULES];
     int limitCount_ = 0;
-    std::vector<ThermPoint> area_[RADAPI_MAX_RULES];
-    std::vector<ThermPoint> line_[RADAPI_MAX_RULES];
-    std::vector<ThermPoint> region_;
+    PixelRuns area_[RADAPI_MAX_RULES];
+    PixelRuns line_[RADAPI_MAX_RULES];
+    PixelRuns region_;
     bool listsValid_ = false;
     int rasterWidth_ = 0;
     int rasterHeight_ = 0;

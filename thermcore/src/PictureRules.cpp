@@ -1,12 +1,14 @@
 #include "PictureRules.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
 #include <type_traits>
 
 #include "FixedText.h"
 #include "Logger.h"
 #include "PictureState.h"
+#include "PixelStats.h"
 #include "RuleRaster.h"
 
 namespace thermcore {
@@ -16,61 +18,6 @@ namespace {
 constexpr int kNormalisedSpan = 8192;
 constexpr int kMaxRulePoints = 8;
 constexpr float kGlobalReflectedTemp = 25.0f;
-
-// Extremes, sum and count of the values over a pixel set. The first pixel
-// that reaches an extreme keeps its position.
-template <typename Value, typename Sum>
-struct Stats {
-    Value max{};
-    Value min{};
-    Sum sum{};
-    int64_t count = 0;
-    int hotX = 0, hotY = 0, coldX = 0, coldY = 0;
-
-    void add(Value v, int x, int y)
-    {
-        if (count == 0 || v > max) {
-            max = v;
-            hotX = x;
-            hotY = y;
-        }
-        if (count == 0 || v < min) {
-            min = v;
-            coldX = x;
-            coldY = y;
-        }
-        sum += v;
-        ++count;
-    }
-};
-
-// Unsigned greys, or signed tenths of a degree for temperature-data frames.
-template <typename Value>
-Value valueOf(uint16_t raw)
-{
-    if constexpr (std::is_signed_v<Value>)
-        return Value(int16_t(raw));
-    else
-        return Value(raw);
-}
-
-template <typename Value, typename Sum>
-Stats<Value, Sum> collect(const PictureState& state, const PictureRules::PixelSet& set)
-{
-    Stats<Value, Sum> s;
-    if (set.list) {
-        for (const ThermPoint& p : *set.list) {
-            const int x = std::clamp(p.x, 0, state.width - 1), y = std::clamp(p.y, 0, state.height - 1);
-            s.add(valueOf<Value>(state.rawAt(x, y)), x, y);
-        }
-    } else {
-        for (int y = set.y0; y <= set.y1; ++y) {
-            const uint16_t* row = state.raw.data() + size_t(y) * size_t(state.width);
-            for (int x = set.x0; x <= set.x1; ++x) s.add(valueOf<Value>(row[x]), x, y);
-        }
-    }
-    return s;
-}
 
 float toUnit(float t, int32_t unit)
 {
@@ -165,9 +112,9 @@ bool PictureRules::pixelSetOf(const Window& window, const PicViewRuleConfig& rul
     if (rule.meterType == 0)
         *set = PixelSet{nullptr, box.startColumn, box.startColumn, box.startRow, box.startRow};
     else
-        set->list = rule.meterType == 1 ? &state_.lineList : &state_.areaList;
+        set->runs = rule.meterType == 1 ? &state_.lineList : &state_.areaList;
     // A zero-length line or an area that covers no pixel has nothing to average.
-    return !set->list || !set->list->empty();
+    return !set->runs || !set->runs->empty();
 }
 
 int PictureRules::greyValues(HM_RuleTemper* out, const PICAPP_MetryParm* param, uint32_t* maxGrey, uint32_t* minGrey,
@@ -184,10 +131,10 @@ int PictureRules::greyValues(HM_RuleTemper* out, const PICAPP_MetryParm* param, 
         TC_PLOG("RadioMetry PICRADAPP_getGaryVal error.");
         return -1;
     }
-    const auto s = collect<uint32_t, uint64_t>(state_, set);
+    const auto s = collectPixels<uint32_t>(state_.raw.data(), state_.width, state_.height, set);
     *maxGrey = s.max;
     *minGrey = s.min;
-    *meanGrey = uint32_t(s.sum / uint64_t(s.count));
+    *meanGrey = uint32_t(uint64_t(s.sum) / uint64_t(s.count));
     out->hotX = s.hotX;
     out->hotY = s.hotY;
     out->coldX = s.coldX;
@@ -226,17 +173,19 @@ int PictureRules::ruleTemperature(const PicViewRuleConfig* rule, HM_RuleTemper* 
 
     if (state_.redun.tempDataFlag) {
         // The raw values already are temperatures in tenths of a degree.
-        const auto s = collect<int32_t, int64_t>(state_, set);
+        const auto s = collectPixels<int32_t>(state_.raw.data(), state_.width, state_.height, set);
+        if (s.count == 0) return -1;
         const float lower = GreyModel::kLowerLimit, upper = model.upperLimit();
         auto limit = [&](float v) { return std::clamp(v, lower, upper); };
-        average = limit(float(double(s.sum) / double(s.count) / 10.0));
+        average = limit(float(s.mean() / 10.0));
         maximum = limit(s.max / 10.0f);
         minimum = limit(s.min / 10.0f);
         hotX = s.hotX, hotY = s.hotY, coldX = s.coldX, coldY = s.coldY;
         params.emissivity = info.emissivity;
         params.distance = info.distance;
     } else {
-        const auto s = collect<uint32_t, uint64_t>(state_, set);
+        const auto s = collectPixels<uint32_t>(state_.raw.data(), state_.width, state_.height, set);
+        if (s.count == 0) return -1;
         hotX = s.hotX, hotY = s.hotY, coldX = s.coldX, coldY = s.coldY;
         if (rule->bLocalEnable) {
             TC_PLOG("bLocalEnable == %d", rule->bLocalEnable);
@@ -244,7 +193,7 @@ int PictureRules::ruleTemperature(const PicViewRuleConfig* rule, HM_RuleTemper* 
             params.distance = rule->distance;
             params.reflectedTemp = rule->reflectedTemp;
             const double grayReflect = model.reflectedGrey(params.reflectedTemp);
-            const double mean = double(s.sum) / double(s.count);
+            const double mean = s.mean();
             rc |= model.temperature(model.compensatedGrey(mean, true), params, grayReflect, &average);
             rc |= model.temperature(model.compensatedGrey(s.max, false), params, grayReflect, &maximum);
             rc |= model.temperature(model.compensatedGrey(s.min, false), params, grayReflect, &minimum);
@@ -254,15 +203,15 @@ int PictureRules::ruleTemperature(const PicViewRuleConfig* rule, HM_RuleTemper* 
             params.emissivity = info.emissivity;
             params.distance = info.distance;
             params.reflectedTemp = kGlobalReflectedTemp;
-            const uint64_t mean = s.sum / uint64_t(s.count);
+            const uint64_t mean = uint64_t(s.sum) / uint64_t(s.count);
             average = state_.pixelTemperature(uint16_t(std::min<uint64_t>(mean, UINT16_MAX)));
             maximum = state_.pixelTemperature(uint16_t(s.max));
             minimum = state_.pixelTemperature(uint16_t(s.min));
         }
     }
 
-    const int x0 = set.list ? 0 : set.x0, x1 = set.list ? 0 : set.x1;
-    const int y0 = set.list ? 0 : set.y0, y1 = set.list ? 0 : set.y1;
+    const int x0 = set.runs ? 0 : set.x0, x1 = set.runs ? 0 : set.x1;
+    const int y0 = set.runs ? 0 : set.y0, y1 = set.runs ? 0 : set.y1;
     TC_PLOG("maxValue=%f,minValue=%f,aveValue=%f", double(maximum), double(minimum), double(average));
     TC_PLOG("startRow=%d startColumn=%d endRow=%d endColumn=%d", y0, x0, y1, x1);
     TC_PLOG("metryArea = %d %d %d %d", x0, x1, y0, y1);
@@ -388,19 +337,24 @@ int PictureRules::matrixTemperature(const RuleRegionParam* region, float* values
         return 0;
     }
 
-    const std::vector<ThermPoint>& list = rule.meterType == 1 ? state_.lineList : state_.areaList;
-    if (int64_t(list.size()) > capacity || list.size() > size_t(INT32_MAX)) {
-        *count = int32_t(std::min<size_t>(list.size(), INT32_MAX));
-        TC_PLOG("PIC_GetRuleMatrixTemperature: %zu values do not fit in %lld", list.size(), (long long)capacity);
+    const PixelRuns& runs = rule.meterType == 1 ? state_.lineList : state_.areaList;
+    int64_t needed = 0;
+    for (const PixelRun& r : runs) needed += r.x1 - r.x0;
+    if (needed > capacity || needed > INT32_MAX) {
+        *count = int32_t(std::min<int64_t>(needed, INT32_MAX));
+        TC_PLOG("PIC_GetRuleMatrixTemperature: %lld values do not fit in %lld", (long long)needed, (long long)capacity);
         return -1;
     }
     const bool ownParams = rule.bLocalEnable && !tempData;
-    for (size_t i = 0; i < list.size(); ++i) {
-        const int x = std::clamp(list[i].x, 0, state_.width - 1), y = std::clamp(list[i].y, 0, state_.height - 1);
-        const uint16_t raw = state_.rawAt(x, y);
-        values[i] = ownParams ? coreTemperature(raw) : state_.pixelTemperature(raw);
+    float* out = values;
+    for (const PixelRun& r : runs) {
+        const int y = std::clamp(r.y, 0, state_.height - 1);
+        for (int x = r.x0; x < r.x1; ++x) {
+            const uint16_t raw = state_.rawAt(std::clamp(x, 0, state_.width - 1), y);
+            *out++ = ownParams ? coreTemperature(raw) : state_.pixelTemperature(raw);
+        }
     }
-    *count = int32_t(list.size());
+    *count = int32_t(needed);
     return 0;
 }
 

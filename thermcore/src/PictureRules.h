@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "PixelStats.h"
 #include "thermcore.h"
 
 namespace thermcore {
@@ -30,11 +31,6 @@ public:
     // The measured window of the raw frame (camera block 824..830).
     struct Window {
         int x, y, width, height;
-    };
-    // Which pixels a measurement visits: an inclusive rectangle or a list.
-    struct PixelSet {
-        const std::vector<ThermPoint>* list = nullptr;
-        int x0 = 0, x1 = -1, y0 = 0, y1 = -1;
     };
 
 private:

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "RuleRaster.h"
 #include "thermcore.h"
 
 namespace thermcore {
@@ -42,9 +43,9 @@ public:
     std::array<float, THERMCORE_TABLE_SIZE> table = {};
     float colorBar[2] = {0.0f, 0.0f};
 
-    // Pixel lists of the last rule, rebuilt by every rule call.
-    std::vector<ThermPoint> lineList;
-    std::vector<ThermPoint> areaList;
+    // Pixels of the last rule, rebuilt by every rule call.
+    PixelRuns lineList;
+    PixelRuns areaList;
 
     bool hasFrame() const { return width > 0 && height > 0 && raw.size() == size_t(width) * size_t(height); }
     uint16_t rawAt(int x, int y) const { return raw[size_t(y) * size_t(width) + size_t(x)]; }

@@ -1,6 +1,7 @@
 #include "RuleRaster.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdint>
 #include <utility>
@@ -18,6 +19,18 @@ double crossing(const ThermPoint& p, const ThermPoint& q, int y)
     return p.x + double(y - p.y) * double(q.x - p.x) / double(q.y - p.y);
 }
 
+// Appends pixels x0..x1-1 of row y, joined to the previous run when it
+// ends right there.
+void appendRun(PixelRuns& out, int y, int64_t x0, int64_t x1)
+{
+    if (x1 <= x0) return;
+    if (!out.empty() && out.back().y == y && out.back().x1 == x0) {
+        out.back().x1 = int32_t(x1);
+        return;
+    }
+    out.push_back(PixelRun{y, int32_t(x0), int32_t(x1)});
+}
+
 }  // namespace
 
 void PixelBox::add(int x, int y)
@@ -28,52 +41,77 @@ void PixelBox::add(int x, int y)
     maxY = std::max(maxY, y);
 }
 
-void RuleRaster::line(int x1, int y1, int x2, int y2, std::vector<ThermPoint>& out)
+void RuleRaster::line(int x1, int y1, int x2, int y2, PixelRuns& out, const PixelBox* clip)
 {
     const int minX = std::min(x1, x2), maxX = std::max(x1, x2);
     const int minY = std::min(y1, y2), maxY = std::max(y1, y2);
+    // Steps run only where the clip box can hold their pixels.
+    const int fromX = clip ? std::max(minX, clip->minX) : minX, toX = clip ? std::min(maxX, clip->maxX) : maxX;
+    const int fromY = clip ? std::max(minY, clip->minY) : minY, toY = clip ? std::min(maxY, clip->maxY) : maxY;
+    auto keep = [&](int x, int y) {
+        return x >= minX && x <= maxX && y >= minY && y <= maxY &&
+               (!clip || (x >= clip->minX && x < clip->maxX && y >= clip->minY && y < clip->maxY));
+    };
     if (x1 == x2) {
-        for (int y = minY; y < maxY; ++y) out.push_back({x1, y});
+        for (int y = fromY; y < toY; ++y)
+            if (keep(x1, y)) appendRun(out, y, x1, int64_t(x1) + 1);
         return;
     }
     if (y1 == y2) {
-        for (int x = minX; x < maxX; ++x) out.push_back({x, y1});
+        for (int x = fromX; x < toX; ++x)
+            if (keep(x, y1)) appendRun(out, y1, x, int64_t(x) + 1);
         return;
     }
     // Single precision, as the cameras rasterise their own lines.
     const float slope = float(y2 - y1) / float(x2 - x1);
-    auto inBox = [&](int x, int y) { return x >= minX && x <= maxX && y >= minY && y <= maxY; };
     if (std::fabs(slope) > 1.0f) {
         const float inverse = float(x2 - x1) / float(y2 - y1);
-        for (int y = minY; y < maxY; ++y) {
+        for (int y = fromY; y < toY; ++y) {
             const int x = int(inverse * float(y - y1) + float(x1) + 0.5f);
-            if (inBox(x, y)) out.push_back({x, y});
+            if (keep(x, y)) appendRun(out, y, x, int64_t(x) + 1);
         }
     } else {
-        for (int x = minX; x < maxX; ++x) {
+        for (int x = fromX; x < toX; ++x) {
             const int y = int(slope * float(x - x1) + float(y1) + 0.5f);
-            if (inBox(x, y)) out.push_back({x, y});
+            if (keep(x, y)) appendRun(out, y, x, int64_t(x) + 1);
         }
     }
 }
 
-void RuleRaster::ellipse(const PixelBox& box, std::vector<ThermPoint>& out)
+void RuleRaster::ellipse(const PixelBox& box, PixelRuns& out, const PixelBox* clip)
 {
     if (box.minX >= box.maxX || box.minY >= box.maxY) return;
-    const double a = (box.maxX - box.minX) / 2.0;
-    const double b = (box.maxY - box.minY) / 2.0;
+    const double a = (double(box.maxX) - box.minX) / 2.0;
+    const double b = (double(box.maxY) - box.minY) / 2.0;
     const double cx = box.minX + a, cy = box.minY + b;
-    for (int y = box.minY; y < box.maxY; ++y) {
+    const int fromX = clip ? std::max(box.minX, clip->minX) : box.minX,
+              toX = clip ? std::min(box.maxX, clip->maxX) : box.maxX;
+    const int fromY = clip ? std::max(box.minY, clip->minY) : box.minY,
+              toY = clip ? std::min(box.maxY, clip->maxY) : box.maxY;
+    if (fromX >= toX) return;
+    for (int y = fromY; y < toY; ++y) {
         const double dy = (y - cy) / b;
-        for (int x = box.minX; x < box.maxX; ++x) {
+        auto inside = [&](int x) {
             const double dx = (x - cx) / a;
-            if (dx * dx + dy * dy <= 1.0) out.push_back({x, y});
-        }
+            return dx * dx + dy * dy <= 1.0;
+        };
+        const double rest = 1.0 - dy * dy;
+        if (rest < 0.0) continue;
+        // The pixels of a row inside an ellipse are one run: start from the
+        // analytic ends and settle them with the exact test.
+        const double half = a * std::sqrt(rest);
+        int left = int(std::clamp(std::ceil(cx - half), double(fromX), double(toX)));
+        while (left > fromX && inside(left - 1)) --left;
+        while (left < toX && !inside(left)) ++left;
+        if (left == toX) continue;
+        int right = int(std::clamp(std::floor(cx + half), double(left), double(toX - 1)));
+        while (right + 1 < toX && inside(right + 1)) ++right;
+        while (right > left && !inside(right)) --right;
+        appendRun(out, y, left, int64_t(right) + 1);
     }
 }
 
-void RuleRaster::polygon(const ThermPoint* v, int count, const PixelBox& box, std::vector<ThermPoint>& out,
-                         bool closed)
+void RuleRaster::polygon(const ThermPoint* v, int count, const PixelBox& box, PixelRuns& out, bool closed)
 {
     if (count <= 0 || box.minX >= box.maxX || box.minY >= box.maxY) return;
     if (count > kMaxVertices) count = kMaxVertices;
@@ -111,12 +149,30 @@ void RuleRaster::polygon(const ThermPoint* v, int count, const PixelBox& box, st
         }
         for (int i = 1; i < nFrom; ++i)  // at most eight: insertion sort
             for (int k = i; k > 0 && from[k - 1] > from[k]; --k) std::swap(from[k - 1], from[k]);
-        int passed = 0;
-        for (int x = box.minX; x < box.maxX; ++x) {
-            while (passed < nFrom && from[passed] <= x) ++passed;
-            bool inside = passed & 1;
-            for (int k = 0; !inside && k < nSpans; ++k) inside = x >= spanLo[k] && x <= spanHi[k];
-            if (inside) out.push_back({x, y});
+        // Inside by parity from[0]..from[1], from[2]..from[3], ...; with
+        // the spans, runs of the row to merge and emit left to right.
+        int64_t runLo[3 * kMaxVertices], runHi[3 * kMaxVertices];
+        int nRuns = 0;
+        for (int k = 0; k < nFrom; k += 2) {
+            runLo[nRuns] = from[k];
+            runHi[nRuns++] = k + 1 < nFrom ? from[k + 1] : INT64_MAX;
+        }
+        for (int k = 0; k < nSpans; ++k) {
+            runLo[nRuns] = spanLo[k];
+            runHi[nRuns++] = spanHi[k] + 1;
+        }
+        for (int i = 1; i < nRuns; ++i)
+            for (int k = i; k > 0 && runLo[k - 1] > runLo[k]; --k) {
+                std::swap(runLo[k - 1], runLo[k]);
+                std::swap(runHi[k - 1], runHi[k]);
+            }
+        int64_t emitted = box.minX;  // everything left of this is out
+        for (int k = 0; k < nRuns; ++k) {
+            const int64_t lo = std::max(runLo[k], emitted), hi = std::min<int64_t>(runHi[k], box.maxX);
+            if (hi > lo) {
+                appendRun(out, y, lo, hi);
+                emitted = hi;
+            }
         }
     }
 }

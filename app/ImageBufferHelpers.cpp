@@ -1,0 +1,263 @@
+#include "ImageBufferHelpers.h"
+
+#include <array>
+#include <cstdio>
+#include <cstring>
+#include <limits>
+#include <memory>
+#include <new>
+
+#include "PaletteTable.h"
+
+namespace {
+
+// --- YUV to RGB -------------------------------------------------------------
+
+// The coefficients are exact in units of 1/100000, and with an integer Y,
+// trunc(Y + c) clamped to 0..255 equals Y + floor(c) clamped (a negative sum
+// clamps to 0 either way). So per-chroma floors, computed exactly in
+// integers, give the real-valued formula bit for bit, with no floating point
+// per pixel.
+constexpr long kScale = 100000;
+
+constexpr int floorDiv(long n)
+{
+    return int(n >= 0 ? n / kScale : -((-n + kScale - 1) / kScale));
+}
+
+struct ChromaOffsets {
+    std::array<int16_t, 256> red;    // by V
+    std::array<int16_t, 256> blue;   // by U
+    std::array<int8_t, 65536> green; // by U << 8 | V; always within -125..125
+};
+
+const ChromaOffsets& chroma()
+{
+    static const std::unique_ptr<const ChromaOffsets> offsets = [] {
+        auto o = std::make_unique<ChromaOffsets>();
+        for (int c = 0; c < 256; ++c) {
+            o->red[size_t(c)] = int16_t(floorDiv(113983L * (c - 128)));
+            o->blue[size_t(c)] = int16_t(floorDiv(203211L * (c - 128)));
+        }
+        for (int u = 0; u < 256; ++u)
+            for (int v = 0; v < 256; ++v)
+                o->green[size_t(u << 8 | v)] = int8_t(floorDiv(-58060L * (v - 128) - 39465L * (u - 128)));
+        return std::unique_ptr<const ChromaOffsets>(std::move(o));
+    }();
+    return *offsets;
+}
+
+inline uint8_t clampByte(int x)
+{
+    return uint8_t(x < 0 ? 0 : x > 255 ? 255 : x);
+}
+
+// One pixel's R, G, B from its Y and the offsets of its U, V.
+struct Offsets {
+    int r, g, b;
+};
+
+inline Offsets offsetsOf(const ChromaOffsets& c, uint8_t u, uint8_t v)
+{
+    return {c.red[v], c.green[size_t(u << 8 | v)], c.blue[u]};
+}
+
+// --- BMP --------------------------------------------------------------------
+
+constexpr int kFileHeaderSize = 14;
+constexpr int kInfoHeaderSize = 40;
+constexpr int kHeaderSize = kFileHeaderSize + kInfoHeaderSize;
+constexpr int kBitsPerPixel = 24;
+
+// Where each header field sits in the 54 bytes.
+enum BmpOffset : size_t {
+    kMagic = 0,
+    kFileSize = 2,
+    kReserved = 6,
+    kDataOffset = 10,
+    kInfoSize = 14,
+    kWidth = 18,
+    kHeight = 22,
+    kPlanes = 26,
+    kBitCount = 28,
+    kCompression = 30,
+    kImageSize = 34,
+    kXResolution = 38,
+    kYResolution = 42,
+    kColoursUsed = 46,
+    kColoursImportant = 50,
+};
+
+struct BmpLayout {
+    int rowBytes;   // width * 3, as the caller packs them
+    int stride;     // rowBytes padded to a multiple of 4
+    int imageSize;  // stride * height
+    int fileSize;   // 54 + imageSize
+};
+
+bool layoutOf(int width, int height, int bitCount, BmpLayout& layout)
+{
+    if (bitCount != kBitsPerPixel || width <= 0 || height <= 0) return false;
+    const int64_t rowBytes = int64_t(width) * 3;
+    const int64_t stride = (rowBytes + 3) & ~int64_t(3);
+    const int64_t fileSize = kHeaderSize + stride * height;
+    // Every size is a 32-bit header field and the in-memory size an int.
+    if (fileSize > std::numeric_limits<int32_t>::max()) return false;
+    layout = {int(rowBytes), int(stride), int(stride * height), int(fileSize)};
+    return true;
+}
+
+void put16(uint8_t* header, size_t at, uint16_t value)
+{
+    header[at] = uint8_t(value);
+    header[at + 1] = uint8_t(value >> 8);
+}
+
+void put32(uint8_t* header, size_t at, uint32_t value)
+{
+    for (size_t i = 0; i < 4; ++i) header[at + i] = uint8_t(value >> (8 * i));
+}
+
+// Fills all 54 bytes; fields not set are 0.
+void writeHeaders(uint8_t* header, int width, int height, const BmpLayout& layout)
+{
+    std::memset(header, 0, kHeaderSize);
+    header[kMagic] = 'B';
+    header[kMagic + 1] = 'M';
+    put32(header, kFileSize, uint32_t(layout.fileSize));
+    put32(header, kDataOffset, kHeaderSize);
+    put32(header, kInfoSize, kInfoHeaderSize);
+    put32(header, kWidth, uint32_t(width));
+    put32(header, kHeight, uint32_t(-height));  // negative: rows run top-down
+    put16(header, kPlanes, 1);
+    put16(header, kBitCount, kBitsPerPixel);
+    put32(header, kImageSize, uint32_t(layout.imageSize));
+}
+
+// Closes the file on every path.
+struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+
+}  // namespace
+
+int ColorizeGray8(const uint8_t* grey, uint8_t* out, const ColorizeParam* param)
+{
+    if (!param) return kColorizeInvalid;
+    const uint32_t* palette = fusionlib::PaletteTable::row(param->colorType);
+    if (!palette) {
+        std::fputs("The color type is not valid!\n", stdout);
+        return kColorizeInvalid;
+    }
+    if (param->pixelCount <= 0) return kColorizeOk;
+    if (!grey || !out) return kColorizeInvalid;
+
+    int inLow = param->inLow, inHigh = param->inHigh;
+    if (inLow == inHigh) {
+        if (inLow == 255)
+            inLow = 254;
+        else
+            inHigh = inLow + 1;
+    }
+    const int outLow = param->outLow;
+    const int outSpan = int(param->outHigh) - outLow;
+    const int inSpan = inHigh - inLow;
+
+    // One entry per grey value: 256 divisions instead of one per pixel.
+    std::array<uint32_t, 256> entryOf;
+    for (int g = 0; g < 256; ++g) {
+        int clamped = g < inLow ? inLow : g;
+        if (clamped > inHigh) clamped = inHigh;
+        int level = outLow + (clamped - inLow) * outSpan / inSpan;  // C++ division truncates toward zero
+        level = level < 0 ? 0 : level > 255 ? 255 : level;
+        entryOf[size_t(g)] = palette[level];
+    }
+    for (int i = 0; i < param->pixelCount; ++i) {
+        const uint32_t e = entryOf[grey[i]];
+        out[0] = uint8_t(e >> 16);
+        out[1] = uint8_t(e >> 8);
+        out[2] = uint8_t(e);
+        out += 3;
+    }
+    return kColorizeOk;
+}
+
+void Yuv444ToBgr(const uint8_t* yuv, uint8_t* out, int pixelCount)
+{
+    if (pixelCount <= 0) return;
+    const ChromaOffsets& c = chroma();
+    for (int i = 0; i < pixelCount; ++i) {
+        const int y = yuv[0];
+        const Offsets o = offsetsOf(c, yuv[1], yuv[2]);
+        out[0] = clampByte(y + o.b);
+        out[1] = clampByte(y + o.g);
+        out[2] = clampByte(y + o.r);
+        yuv += 3;
+        out += 3;
+    }
+}
+
+int Yuv422ToRgb(const uint8_t* uyvy, uint8_t* out, int width, int height)
+{
+    if (width <= 0 || height <= 0) return 0;
+    const int64_t pixels = int64_t(width) * height;
+    const ChromaOffsets& c = chroma();
+    const auto put = [&out](int y, const Offsets& o) {
+        out[0] = clampByte(y + o.r);
+        out[1] = clampByte(y + o.g);
+        out[2] = clampByte(y + o.b);
+        out += 3;
+    };
+    uint8_t lastV = 128;
+    for (int64_t g = pixels / 2; g > 0; --g) {
+        const Offsets o = offsetsOf(c, uyvy[0], uyvy[2]);
+        put(uyvy[1], o);
+        put(uyvy[3], o);
+        lastV = uyvy[2];
+        uyvy += 4;
+    }
+    // An odd count ends in U, Y without a V of its own. The previous
+    // group's V is its neighbour's chroma, closer than a neutral 128 would
+    // be; a single pixel has no neighbour and gets 128.
+    if (pixels % 2 != 0) put(uyvy[1], offsetsOf(c, uyvy[0], lastV));
+    return 0;
+}
+
+int BuildBmpInMemory(const uint8_t* pixels, uint8_t** out, int width, int height, int bitCount)
+{
+    BmpLayout layout;
+    if (!pixels || !out || !layoutOf(width, height, bitCount, layout)) return 0;
+    uint8_t* buffer = new (std::nothrow) uint8_t[size_t(layout.fileSize)]();
+    if (!buffer) return 0;
+    writeHeaders(buffer, width, height, layout);
+    for (int row = 0; row < height; ++row)
+        std::memcpy(buffer + kHeaderSize + size_t(row) * size_t(layout.stride),
+                    pixels + size_t(row) * size_t(layout.rowBytes), size_t(layout.rowBytes));
+    *out = buffer;
+    return layout.fileSize;
+}
+
+int WriteBmpFile(const char* path, const uint8_t* pixels, int width, int height, int bitCount,
+                 const uint32_t* /*palette*/)
+{
+    if (!pixels) return kBmpNoPixels;
+    BmpLayout layout;
+    if (!layoutOf(width, height, bitCount, layout)) return kBmpBadFormat;
+    if (!path) return kBmpOpenFailed;
+    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path, "wb"));
+    if (!file) return kBmpOpenFailed;
+
+    uint8_t header[kHeaderSize];
+    writeHeaders(header, width, height, layout);
+    bool ok = std::fwrite(header, 1, sizeof header, file.get()) == sizeof header;
+    const size_t padding = size_t(layout.stride - layout.rowBytes);
+    static const uint8_t kZeros[3] = {0, 0, 0};
+    for (int row = 0; ok && row < height; ++row) {
+        const uint8_t* data = pixels + size_t(row) * size_t(layout.rowBytes);
+        ok = std::fwrite(data, 1, size_t(layout.rowBytes), file.get()) == size_t(layout.rowBytes) &&
+             std::fwrite(kZeros, 1, padding, file.get()) == padding;
+    }
+    // fclose flushes: a full disk shows up here.
+    ok = std::fclose(file.release()) == 0 && ok;
+    return ok ? kBmpWritten : kBmpOpenFailed;
+}
