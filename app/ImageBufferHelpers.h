@@ -44,9 +44,9 @@ int Yuv422ToRgb(const uint8_t* uyvy, uint8_t* out, int width, int height);
 // Results of WriteBmpFile; BuildBmpInMemory returns 0 for every failure.
 enum BmpResult : int {
     kBmpWritten = 0,
-    kBmpNoPixels = -1,       // pixel pointer missing
-    kBmpOpenFailed = -2,     // file not opened, or not fully written
-    kBmpBadFormat = -3,      // bit count other than 24, empty size, or over 2 GiB
+    kBmpNoPixels = -1,    // pixel pointer missing
+    kBmpOpenFailed = -2,  // file not opened, or not fully written
+    kBmpBadFormat = -3,   // bit count other than 24, empty size, or over 2 GiB
 };
 
 // The BMPs made here: 24 bits, top-down (negative height), uncompressed.
@@ -61,5 +61,4 @@ int BuildBmpInMemory(const uint8_t* pixels, uint8_t** out, int width, int height
 
 // Writes the file at path (UTF-8; created or truncated). palette is for an
 // 8-bit form that nothing uses; it is ignored. Returns a BmpResult.
-int WriteBmpFile(const char* path, const uint8_t* pixels, int width, int height, int bitCount,
-                 const uint32_t* palette);
+int WriteBmpFile(const char* path, const uint8_t* pixels, int width, int height, int bitCount, const uint32_t* palette);
