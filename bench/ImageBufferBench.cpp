@@ -5,6 +5,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "RatioReporter.h"
+
 #include <opencv2/core.hpp>
 #include <opencv2/imgproc.hpp>
 
@@ -66,32 +68,6 @@ void BM_OpenCvUyvyToRgb(benchmark::State& state)
 BENCHMARK(BM_Yuv422ToRgb)->Args({640, 512})->Args({1280, 1024})->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_OpenCvUyvyToRgb)->Args({640, 512})->Args({1280, 1024})->Unit(benchmark::kMicrosecond);
 
-// Console output as usual, plus the mean wall time per iteration of every
-// benchmark instance for the ratios.
-class CollectingReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs) {
-            if (run.run_type != Run::RT_Iteration || run.error_occurred || run.iterations == 0) continue;
-            auto& slot = seconds_[{run.run_name.function_name, run.run_name.args}];
-            slot.first += run.real_accumulated_time / static_cast<double>(run.iterations);
-            slot.second += 1;
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    // Seconds per iteration, or a negative value when the instance did not run.
-    double secondsPerIteration(const std::string& function, const std::string& args) const
-    {
-        const auto it = seconds_.find({function, args});
-        return it == seconds_.end() ? -1.0 : it->second.first / it->second.second;
-    }
-
-private:
-    std::map<std::pair<std::string, std::string>, std::pair<double, int>> seconds_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -101,19 +77,9 @@ int main(int argc, char** argv)
     cv::setNumThreads(1);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    CollectingReporter reporter;
+    RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
-
-    for (const char* size : {"640/512", "1280/1024"}) {
-        const double ours = reporter.secondsPerIteration("BM_Yuv422ToRgb", size);
-        const double opencv = reporter.secondsPerIteration("BM_OpenCvUyvyToRgb", size);
-        std::string label = size;
-        label[label.find('/')] = 'x';
-        if (ours > 0.0 && opencv > 0.0)
-            std::printf("ratio %s: %.2f\n", label.c_str(), ours / opencv);
-        else
-            std::printf("ratio %s: not measured\n", label.c_str());
-    }
+    reporter.printRatios("ratio", "BM_Yuv422ToRgb", "BM_OpenCvUyvyToRgb", {"640/512", "1280/1024"});
     return 0;
 }

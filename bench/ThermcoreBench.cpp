@@ -7,6 +7,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "RatioReporter.h"
+
 #include <cstdio>
 #include <cstring>
 #include <map>
@@ -15,6 +17,7 @@
 #include <vector>
 
 #include "RadioPictureWriter.h"
+#include "SpotRuleBuilder.h"
 #include "thermcore.h"
 
 namespace {
@@ -86,28 +89,6 @@ void BM_MemcpyRaw(benchmark::State& state)
     state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(src.size() * sizeof(uint16_t)));
 }
 
-RADAPI_SpotRule liveRule(int32_t id, int32_t meterType, int32_t shape, std::vector<ThermPoint> points)
-{
-    RADAPI_SpotRule r;
-    std::memset(&r, 0, sizeof r);
-    r.ruleId = id;
-    r.meterType = meterType;
-    r.areaShape = shape;
-    if (meterType == 0) {
-        r.geom.point.x = points[0].x;
-        r.geom.point.y = points[0].y;
-    } else if (meterType == 1) {
-        r.geom.line.x1 = points[0].x;
-        r.geom.line.y1 = points[0].y;
-        r.geom.line.x2 = points[1].x;
-        r.geom.line.y2 = points[1].y;
-    } else {
-        r.geom.area.pointNumber = static_cast<int32_t>(points.size());
-        for (size_t i = 0; i < points.size() && i < RADAPI_MAX_RULE_POINTS; ++i) r.geom.area.points[i] = points[i];
-    }
-    return r;
-}
-
 // Twelve rules a host might show: three points, three lines, two
 // rectangles, two ellipses and two polygons, in normalised coordinates.
 RADAPI_SpotRules twelveLiveRules()
@@ -115,19 +96,20 @@ RADAPI_SpotRules twelveLiveRules()
     RADAPI_SpotRules set;
     std::memset(&set, 0, sizeof set);
     const RADAPI_SpotRule rules[] = {
-        liveRule(1, 0, 0, {{4096, 4096}}),
-        liveRule(2, 0, 0, {{1000, 7000}}),
-        liveRule(3, 0, 0, {{7500, 800}}),
-        liveRule(4, 1, 0, {{0, 4096}, {8191, 4096}}),
-        liveRule(5, 1, 0, {{500, 500}, {7600, 7000}}),
-        liveRule(6, 1, 0, {{6000, 200}, {6500, 8000}}),
-        liveRule(7, 2, 0, {{1024, 1024}, {4096, 1024}, {4096, 3072}, {1024, 3072}}),
-        liveRule(8, 2, 0, {{4500, 4500}, {8000, 4500}, {8000, 8000}, {4500, 8000}}),
-        liveRule(9, 2, 2, {{2048, 2048}, {6144, 2048}, {6144, 6144}, {2048, 6144}}),
-        liveRule(10, 2, 2, {{500, 5000}, {3000, 5000}, {3000, 8000}, {500, 8000}}),
-        liveRule(11, 2, 0, {{500, 7000}, {4000, 500}, {8000, 7900}}),
-        liveRule(12, 2, 0,
-                 {{2000, 1000}, {5000, 1500}, {7000, 3000}, {6500, 6000}, {4000, 7500}, {1500, 6000}, {1000, 3000}}),
+        fixtures::spotRule(1, 0, 0, {{4096, 4096}}),
+        fixtures::spotRule(2, 0, 0, {{1000, 7000}}),
+        fixtures::spotRule(3, 0, 0, {{7500, 800}}),
+        fixtures::spotRule(4, 1, 0, {{0, 4096}, {8191, 4096}}),
+        fixtures::spotRule(5, 1, 0, {{500, 500}, {7600, 7000}}),
+        fixtures::spotRule(6, 1, 0, {{6000, 200}, {6500, 8000}}),
+        fixtures::spotRule(7, 2, 0, {{1024, 1024}, {4096, 1024}, {4096, 3072}, {1024, 3072}}),
+        fixtures::spotRule(8, 2, 0, {{4500, 4500}, {8000, 4500}, {8000, 8000}, {4500, 8000}}),
+        fixtures::spotRule(9, 2, 2, {{2048, 2048}, {6144, 2048}, {6144, 6144}, {2048, 6144}}),
+        fixtures::spotRule(10, 2, 2, {{500, 5000}, {3000, 5000}, {3000, 8000}, {500, 8000}}),
+        fixtures::spotRule(11, 2, 0, {{500, 7000}, {4000, 500}, {8000, 7900}}),
+        fixtures::spotRule(
+            12, 2, 0,
+            {{2000, 1000}, {5000, 1500}, {7000, 3000}, {6500, 6000}, {4000, 7500}, {1500, 6000}, {1000, 3000}}),
     };
     for (const RADAPI_SpotRule& r : rules) set.rules[set.count++] = r;
     return set;
@@ -238,61 +220,16 @@ BENCHMARK(BM_TemperatureTable)->ArgName("gain")->Arg(0)->Arg(1)->Unit(benchmark:
 BENCHMARK(BM_LiveRules)->Args({640, 512})->Args({1280, 1024})->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_MemcpyRaw)->Args({640, 512})->Args({1280, 1024})->Unit(benchmark::kMicrosecond);
 
-// Console output as usual, plus the mean wall time per iteration of every
-// benchmark instance for the ratios.
-class CollectingReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs) {
-            if (run.run_type != Run::RT_Iteration || run.error_occurred || run.iterations == 0) continue;
-            auto& slot = seconds_[{run.run_name.function_name, run.run_name.args}];
-            slot.first += run.real_accumulated_time / static_cast<double>(run.iterations);
-            slot.second += 1;
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    // Seconds per iteration, or a negative value when the instance did not run.
-    double secondsPerIteration(const std::string& function, const std::string& args) const
-    {
-        const auto it = seconds_.find({function, args});
-        return it == seconds_.end() ? -1.0 : it->second.first / it->second.second;
-    }
-
-private:
-    std::map<std::pair<std::string, std::string>, std::pair<double, int>> seconds_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv)
 {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    CollectingReporter reporter;
+    RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
-
-    for (const char* size : {"640/512", "1280/1024"}) {
-        const double pixels = reporter.secondsPerIteration("BM_PixelTemperatures", size);
-        const double copy = reporter.secondsPerIteration("BM_Memcpy", size);
-        std::string label = size;
-        label[label.find('/')] = 'x';
-        if (pixels > 0.0 && copy > 0.0)
-            std::printf("ratio %s: %.2f\n", label.c_str(), pixels / copy);
-        else
-            std::printf("ratio %s: not measured\n", label.c_str());
-    }
-    for (const char* size : {"640/512", "1280/1024"}) {
-        const double live = reporter.secondsPerIteration("BM_LiveRules", size);
-        const double copy = reporter.secondsPerIteration("BM_MemcpyRaw", size);
-        std::string label = size;
-        label[label.find('/')] = 'x';
-        if (live > 0.0 && copy > 0.0)
-            std::printf("live ratio %s: %.2f\n", label.c_str(), live / copy);
-        else
-            std::printf("live ratio %s: not measured\n", label.c_str());
-    }
+    reporter.printRatios("ratio", "BM_PixelTemperatures", "BM_Memcpy", {"640/512", "1280/1024"});
+    reporter.printRatios("live ratio", "BM_LiveRules", "BM_MemcpyRaw", {"640/512", "1280/1024"});
     return 0;
 }

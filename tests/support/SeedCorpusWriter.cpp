@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "RadioPictureWriter.h"
+#include "SpotRuleBuilder.h"
 
 namespace {
 
@@ -126,27 +127,6 @@ std::vector<uint8_t> encodeLive(const LiveSeed& seed)
     return out;
 }
 
-RADAPI_SpotRule liveRule(int32_t id, int32_t meterType, int32_t shape, std::vector<ThermPoint> points)
-{
-    RADAPI_SpotRule r;
-    std::memset(&r, 0, sizeof r);
-    r.ruleId = id;
-    r.meterType = meterType;
-    r.areaShape = shape;
-    if (meterType == 0) {
-        r.geom.point.x = points[0].x;
-        r.geom.point.y = points[0].y;
-    } else if (meterType == 1) {
-        r.geom.line.x1 = points[0].x;
-        r.geom.line.y1 = points[0].y;
-        r.geom.line.x2 = points[1].x;
-        r.geom.line.y2 = points[1].y;
-    } else {
-        r.geom.area.pointNumber = int32_t(points.size());
-        for (size_t i = 0; i < points.size() && i < RADAPI_MAX_RULE_POINTS; ++i) r.geom.area.points[i] = points[i];
-    }
-    return r;
-}
 
 LiveSeed liveSeed(int width, int height, int gainMode = 0)
 {
@@ -167,11 +147,11 @@ LiveSeed liveSeed(int width, int height, int gainMode = 0)
     s.region.points[1] = {4000, 500};
     s.region.points[2] = {8000, 7900};
     const RADAPI_SpotRule rules[] = {
-        liveRule(1, 0, 0, {{4096, 4096}}),
-        liveRule(2, 1, 0, {{1000, 1000}, {7000, 6000}}),
-        liveRule(3, 2, 0, {{1024, 1024}, {6144, 1024}, {6144, 6144}, {1024, 6144}}),
-        liveRule(4, 2, 2, {{2048, 2048}, {7168, 2048}, {7168, 7168}, {2048, 7168}}),
-        liveRule(5, 2, 0, {{500, 7000}, {4000, 500}, {8000, 7900}}),
+        fixtures::spotRule(1, 0, 0, {{4096, 4096}}),
+        fixtures::spotRule(2, 1, 0, {{1000, 1000}, {7000, 6000}}),
+        fixtures::spotRule(3, 2, 0, {{1024, 1024}, {6144, 1024}, {6144, 6144}, {1024, 6144}}),
+        fixtures::spotRule(4, 2, 2, {{2048, 2048}, {7168, 2048}, {7168, 7168}, {2048, 7168}}),
+        fixtures::spotRule(5, 2, 0, {{500, 7000}, {4000, 500}, {8000, 7900}}),
     };
     for (const RADAPI_SpotRule& r : rules) s.rules.rules[s.rules.count++] = r;
     // The last rule measures with its own parameters.

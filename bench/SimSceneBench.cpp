@@ -1,0 +1,93 @@
+// Cost of one simulated frame: scene, raw frame, radiometric block and UYVY
+// display frame. The frame periods at 25, 30 and 50 fps are reported beside
+// it as the budget the frame thread has.
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+#include "SimDisplay.h"
+#include "SimRadiometry.h"
+#include "SimScene.h"
+
+namespace {
+
+void addFramePeriods(benchmark::State& state)
+{
+    state.counters["period_25fps_ms"] = 1000.0 / 25;
+    state.counters["period_30fps_ms"] = 1000.0 / 30;
+    state.counters["period_50fps_ms"] = 1000.0 / 50;
+}
+
+void BM_SimFrame(benchmark::State& state)
+{
+    const int w = int(state.range(0)), h = int(state.range(1));
+    camsdk::SimScene scene(w, h);
+    camsdk::SimRadiometry radiometry;
+    camsdk::SimDisplay display;
+    std::vector<uint16_t> raw(size_t(w) * h);
+    std::vector<uint8_t> uyvy(size_t(w) * h * 2);
+    RedunData block;
+    uint64_t n = 0;
+    for (auto _ : state) {
+        scene.setFrame(n, 25);
+        radiometry.render(scene, raw.data(), &block);
+        display.render(raw.data(), w, h, n, uyvy.data());
+        benchmark::DoNotOptimize(uyvy.data());
+        ++n;
+    }
+    addFramePeriods(state);
+    state.SetItemsProcessed(int64_t(state.iterations()));
+}
+BENCHMARK(BM_SimFrame)->Args({640, 512})->Args({1280, 1024})->Unit(benchmark::kMillisecond);
+
+// The parts separately, at the factory size.
+void BM_SimRawOnly(benchmark::State& state)
+{
+    camsdk::SimScene scene(640, 512);
+    camsdk::SimRadiometry radiometry;
+    std::vector<uint16_t> raw(640 * 512);
+    uint64_t n = 0;
+    for (auto _ : state) {
+        scene.setFrame(n++, 25);
+        radiometry.render(scene, raw.data());
+        benchmark::DoNotOptimize(raw.data());
+    }
+}
+BENCHMARK(BM_SimRawOnly)->Unit(benchmark::kMicrosecond);
+
+void BM_SimDisplayOnly(benchmark::State& state)
+{
+    camsdk::SimScene scene(640, 512);
+    camsdk::SimRadiometry radiometry;
+    camsdk::SimDisplay display;
+    std::vector<uint16_t> raw(640 * 512);
+    std::vector<uint8_t> uyvy(640 * 512 * 2);
+    radiometry.render(scene, raw.data());
+    uint64_t n = 0;
+    for (auto _ : state) {
+        display.render(raw.data(), 640, 512, n++, uyvy.data());
+        benchmark::DoNotOptimize(uyvy.data());
+    }
+}
+BENCHMARK(BM_SimDisplayOnly)->Unit(benchmark::kMicrosecond);
+
+// A change of scene or size: the static part rebuilt from the model.
+void BM_SimStaticRebuild(benchmark::State& state)
+{
+    const int w = int(state.range(0)), h = int(state.range(1));
+    camsdk::SimScene scene(w, h);
+    camsdk::SimRadiometry radiometry;
+    std::vector<uint16_t> raw(size_t(w) * h);
+    camsdk::SimScene::Params p;
+    for (auto _ : state) {
+        p.rectTemp = p.rectTemp == 37.0 ? 38.0 : 37.0;
+        scene.setParams(p);
+        radiometry.render(scene, raw.data());
+        benchmark::DoNotOptimize(raw.data());
+    }
+}
+BENCHMARK(BM_SimStaticRebuild)->Args({640, 512})->Args({1280, 1024})->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
