@@ -17,16 +17,14 @@ cmake -S . -B build -G Ninja -DCALIDRA_WERROR=ON
 cmake --build build -j "$jobs"
 (cd build && ctest --output-on-failure -j "$jobs")
 
-echo "== libraries under AddressSanitizer and UndefinedBehaviorSanitizer"
+echo "== everything again under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-asan -G Ninja -DCALIDRA_SANITIZE=ON -DCALIDRA_WERROR=ON
-cmake --build build-asan -j "$jobs" --target thermcore_tests thermcore_internal_tests thermcore_live_tests \
-  thermcore_live_init_tests thermcore_live_stress_tests camsdk_sim_tests calidra_imagebuf_tests palette_table_tests
-(cd build-asan && ASAN_OPTIONS=detect_leaks=1 ctest --output-on-failure -L 'thermcore|camsdk|app|fusionlib' \
-  -E camsdk_header -j "$jobs")
+cmake --build build-asan -j "$jobs"
+(cd build-asan && ASAN_OPTIONS=detect_leaks=1 ctest --output-on-failure -j "$jobs")
 
-echo "== thermcore's live side from two threads under ThreadSanitizer"
+echo "== concurrency tests under ThreadSanitizer"
 cmake -S . -B build-tsan -G Ninja -DCALIDRA_TSAN=ON -DCALIDRA_WERROR=ON
-cmake --build build-tsan -j "$jobs" --target thermcore_live_stress_tests
+cmake --build build-tsan -j "$jobs" --target thermcore_live_stress_tests camsdk_concurrency_tests
 (cd build-tsan && TSAN_OPTIONS=halt_on_error=1 ctest --output-on-failure -L tsan)
 
 if command -v clang++ >/dev/null; then

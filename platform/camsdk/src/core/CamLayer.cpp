@@ -1,0 +1,414 @@
+#include "CamLayer.h"
+
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <thread>
+
+#include "PatternFrameSource.h"
+
+namespace camsdk {
+
+namespace {
+
+// Backends of CALIDRA_CAMSDK_BACKENDS that this build knows.
+const char* const kSimBackend = "sim";
+
+bool parseBackends(const char* text)
+{
+    if (!text) return true;  // default: the simulator
+    bool sim = false;
+    const std::string all = text;
+    size_t pos = 0;
+    while (pos <= all.size()) {
+        size_t end = all.find(',', pos);
+        if (end == std::string::npos) end = all.size();
+        const std::string name = all.substr(pos, end - pos);
+        pos = end + 1;
+        if (name.empty()) continue;
+        if (name == kSimBackend)
+            sim = true;
+        else
+            std::fprintf(stderr, "camsdk: unknown backend '%s' in CALIDRA_CAMSDK_BACKENDS, skipped\n", name.c_str());
+    }
+    return sim;
+}
+
+}  // namespace
+
+CamLayer& CamLayer::instance()
+{
+    // Never destroyed: frame callbacks and atexit handlers of the program may
+    // still call in while static objects are being torn down.
+    static CamLayer* const layer = [] {
+        auto* l = new CamLayer();
+        std::atexit(&CamLayer::stopAtExit);
+        return l;
+    }();
+    return *layer;
+}
+
+CamLayer::CamLayer()
+{
+    simEnabled_ = parseBackends(std::getenv("CALIDRA_CAMSDK_BACKENDS"));
+    std::vector<std::string> problems;
+    options_ = SimOptions::parse(std::getenv("CALIDRA_SIMCAM"), &problems);
+    for (const std::string& p : problems)
+        std::fprintf(stderr, "camsdk: CALIDRA_SIMCAM entry '%s' not understood, ignored\n", p.c_str());
+    Lock lock(mutex_);
+    configure(lock);
+}
+
+void CamLayer::configure(Lock& lock)
+{
+    deviceCount_ = simEnabled_ ? options_.devices() : 0;
+    for (int i = 0; i < int(devices_.size()); ++i) {
+        devices_[size_t(i)].reset(i, options_);
+        devices_[size_t(i)].setPresent(i < deviceCount_);
+    }
+    clock_.setManual(options_.manualClock());
+    faults_.clear();
+    callLog_.setEnabled(true);
+    callLog_.setCapacity(CallLog::kDefaultCapacity);
+    setLastError(0);
+    connectType_.store(0);
+    epoch_.store(kDefaultEpoch);
+    publishSession(lock);
+}
+
+void CamLayer::stopAtExit()
+{
+    CamLayer& l = instance();
+    std::shared_ptr<FrameStream> stream;
+    {
+        Lock lock(l.mutex_);
+        stream = l.detachStream(lock);
+    }
+    l.finishStream(std::move(stream));
+    l.events_.stop();
+    std::vector<std::shared_ptr<FrameStream>> retired;
+    {
+        Lock lock(l.mutex_);
+        retired.swap(l.retired_);
+    }
+    for (auto& s : retired) s->stop();
+}
+
+const SimDevice* CamLayer::sessionDevice() const
+{
+    const int index = sessionIndex_.load(std::memory_order_acquire);
+    return index < 0 ? nullptr : &devices_[size_t(index)];
+}
+
+bool CamLayer::connected() const
+{
+    const SimDevice* d = sessionDevice();
+    return d && !sessionLost_.load(std::memory_order_acquire) && d->present() && faults_.connectConfirms() &&
+           clock_.nowUs() >= confirmAtUs_.load(std::memory_order_relaxed);
+}
+
+void CamLayer::publishSession(const Lock&)
+{
+    sessionLost_.store(session_ && session_->lost, std::memory_order_release);
+    sessionIndex_.store(session_ ? session_->device : -1, std::memory_order_release);
+}
+
+int CamLayer::checkSession(const Lock&) const
+{
+    if (!session_) return USBSDK_ERR_NOT_OPEN;
+    if (session_->lost) return USBSDK_ERR_DISCONNECTED;
+    return 0;
+}
+
+std::shared_ptr<FrameStream> CamLayer::detachStream(const Lock&)
+{
+    return session_ ? std::move(session_->stream) : nullptr;
+}
+
+void CamLayer::finishStream(std::shared_ptr<FrameStream> stream)
+{
+    reapRetired();
+    if (!stream) return;
+    stream->stop();
+    if (stream->onFrameThread()) {
+        Lock lock(mutex_);
+        retired_.push_back(std::move(stream));
+    }
+}
+
+void CamLayer::reapRetired()
+{
+    std::vector<std::shared_ptr<FrameStream>> done;
+    {
+        Lock lock(mutex_);
+        for (auto it = retired_.begin(); it != retired_.end();) {
+            if ((*it)->finished() && !(*it)->onFrameThread()) {
+                done.push_back(std::move(*it));
+                it = retired_.erase(it);
+            } else {
+                ++it;
+            }
+        }
+    }
+    // Joins happen here, outside the lock; the threads have returned.
+}
+
+std::shared_ptr<FrameStream> CamLayer::loseSessionOn(const Lock& lock, int index)
+{
+    if (!session_ || session_->device != index || session_->lost) return nullptr;
+    session_->lost = true;
+    publishSession(lock);
+    return detachStream(lock);
+}
+
+std::shared_ptr<FrameStream> CamLayer::streamOf(const Lock&, int index) const
+{
+    if (!session_ || session_->device != index) return nullptr;
+    return session_->stream;
+}
+
+int CamLayer::listDevices(USBSDK_DeviceInfo* list, int capacity, int* written)
+{
+    if (!list || capacity < 1) return USBSDK_ERR_INVALID_ARG;
+    Lock lock(mutex_);
+    int n = 0;
+    for (int i = 0; i < deviceCount_ && n < capacity; ++i) {
+        if (devices_[size_t(i)].present()) list[n++] = devices_[size_t(i)].listEntry(connectType());
+    }
+    *written = n;
+    return 0;
+}
+
+int CamLayer::setConnectType(int type)
+{
+    if (type != 0 && type != 1) return USBSDK_ERR_INVALID_ARG;
+    connectType_.store(type);
+    return 0;
+}
+
+int CamLayer::open(const USBSDK_DeviceInfo& info)
+{
+    const USBSDK_DeviceInfo wanted = info;  // the caller's record is read during the call only
+    close();                                // a stale session must not block a reconnect
+
+    Lock lock(mutex_);
+    const bool byPort = connectType() == 1 || wanted.sdkDeviceId == 0;
+    int index = -1;
+    for (int i = 0; i < deviceCount_ && index < 0; ++i) {
+        const SimDevice& d = devices_[size_t(i)];
+        if (!d.present()) continue;
+        if (byPort ? d.profile().port == wanted.port : d.sdkDeviceId() == wanted.sdkDeviceId) index = i;
+    }
+    if (index < 0) return USBSDK_ERR_NOT_FOUND;
+    SimDevice& device = devices_[size_t(index)];
+    ++device.openAttempts;
+    const bool attemptFails = faults_.openAttemptFails();
+    const int64_t waitMs = clock_.manual() ? 0 : int64_t(device.knobs().openMs);
+    lock.unlock();
+
+    // The deliberate delay of the camera, without the lock.
+    if (waitMs > 0) std::this_thread::sleep_for(std::chrono::milliseconds(waitMs));
+    if (attemptFails) return USBSDK_ERR_TIMEOUT;
+
+    std::shared_ptr<FrameStream> old;
+    lock.lock();
+    if (!device.present() || index >= deviceCount_) return USBSDK_ERR_NOT_FOUND;
+    // Another thread may have opened meanwhile; the newest open wins.
+    old = detachStream(lock);
+    device.beginSession();
+    auto session = std::make_unique<Session>();
+    session->device = index;
+    session->identity = device.profile();
+    session->serial = byPort;
+    session->stream = std::make_shared<FrameStream>(clock_, std::make_unique<PatternFrameSource>(device));
+    session_ = std::move(session);
+    confirmAtUs_.store(clock_.nowUs() + int64_t(device.knobs().connectConfirmMs * 1000.0));
+    publishSession(lock);
+    lock.unlock();
+    finishStream(std::move(old));
+    return 0;
+}
+
+int CamLayer::close()
+{
+    std::shared_ptr<FrameStream> stream;
+    {
+        Lock lock(mutex_);
+        if (!session_) return USBSDK_ERR_NOT_OPEN;
+        stream = detachStream(lock);
+        session_.reset();
+        publishSession(lock);
+    }
+    finishStream(std::move(stream));
+    return 0;
+}
+
+int CamLayer::startRealPlay(USBSDK_RealPlayCallback cb, void* user)
+{
+    Lock lock(mutex_);
+    if (const int err = checkSession(lock)) return err;
+    if (!cb || !user) return USBSDK_ERR_INVALID_ARG;
+    if (session_->serial || !devices_[size_t(session_->device)].deliversVideo()) return USBSDK_ERR_NOT_SUPPORTED;
+    switch (session_->stream->addSink(cb, user)) {
+        case FrameStream::AddResult::kAdded:
+        case FrameStream::AddResult::kReplaced:
+            return 0;
+        case FrameStream::AddResult::kFull:
+            return USBSDK_ERR_BUSY;
+        case FrameStream::AddResult::kNoThread:
+            break;
+    }
+    return USBSDK_ERR_INTERNAL;
+}
+
+int CamLayer::stopRealPlay(void* user)
+{
+    std::shared_ptr<FrameStream> stream;
+    {
+        Lock lock(mutex_);
+        if (const int err = checkSession(lock)) return err;
+        stream = session_->stream;
+    }
+    return stream->removeSinks(user) > 0 ? 0 : int(USBSDK_ERR_NOT_FOUND);
+}
+
+void CamLayer::reset()
+{
+    std::shared_ptr<FrameStream> stream;
+    {
+        Lock lock(mutex_);
+        stream = detachStream(lock);
+        session_.reset();
+        configure(lock);
+    }
+    finishStream(std::move(stream));
+}
+
+bool CamLayer::setDeviceCount(int n)
+{
+    if (n < 0 || n > SimOptions::kMaxDevices || !simEnabled_) return false;
+    std::shared_ptr<FrameStream> stream;
+    {
+        Lock lock(mutex_);
+        for (int i = n; i < deviceCount_; ++i) {
+            SimDevice& d = devices_[size_t(i)];
+            if (auto s = loseSessionOn(lock, i)) stream = std::move(s);
+            if (d.present()) events_.post(0, d.listEntry(connectType()));
+            d.setPresent(false);
+        }
+        for (int i = deviceCount_; i < n; ++i) {
+            SimDevice& d = devices_[size_t(i)];
+            d.reset(i, options_);
+            events_.post(1, d.listEntry(connectType()));
+        }
+        deviceCount_ = n;
+    }
+    finishStream(std::move(stream));
+    return true;
+}
+
+bool CamLayer::unplug(int index)
+{
+    std::shared_ptr<FrameStream> stream;
+    {
+        Lock lock(mutex_);
+        if (index < 0 || index >= deviceCount_) return false;
+        SimDevice& d = devices_[size_t(index)];
+        if (!d.present()) return true;
+        d.setPresent(false);
+        stream = loseSessionOn(lock, index);
+        events_.post(0, d.listEntry(connectType()));
+    }
+    finishStream(std::move(stream));
+    return true;
+}
+
+bool CamLayer::replug(int index)
+{
+    Lock lock(mutex_);
+    if (index < 0 || index >= deviceCount_) return false;
+    SimDevice& d = devices_[size_t(index)];
+    if (d.present()) return true;
+    d.setPresent(true);
+    events_.post(1, d.listEntry(connectType()));
+    return true;
+}
+
+void CamLayer::setClockMode(bool manual)
+{
+    clock_.setManual(manual);
+    std::shared_ptr<FrameStream> stream;
+    {
+        Lock lock(mutex_);
+        if (session_) stream = session_->stream;
+    }
+    if (stream) stream->wake();
+}
+
+bool CamLayer::advanceToLocked(int64_t targetUs)
+{
+    // Frames in time order: the clock stops at every due tick until that
+    // frame reached every sink. Timed procedures of later command families
+    // join this loop as scheduled events.
+    for (;;) {
+        std::shared_ptr<FrameStream> stream;
+        {
+            Lock lock(mutex_);
+            if (session_) stream = session_->stream;
+        }
+        const int64_t tick = stream ? stream->nextTickUs() : INT64_MAX;
+        if (tick > targetUs) break;
+        clock_.advanceTo(tick);
+        stream->wake();
+        stream->waitHandled(tick);
+    }
+    clock_.advanceTo(targetUs);
+    return true;
+}
+
+bool CamLayer::advanceTime(int64_t us)
+{
+    if (!clock_.manual() || us < 0) return false;
+    if (FrameStream::inFrameCallback()) {
+        // Inside a frame callback we cannot wait for our own frame thread:
+        // move the clock and let the thread catch up after we return.
+        clock_.advanceTo(clock_.nowUs() + us);
+        std::shared_ptr<FrameStream> stream;
+        {
+            Lock lock(mutex_);
+            if (session_) stream = session_->stream;
+        }
+        if (stream) stream->wake();
+        return true;
+    }
+    std::lock_guard<std::mutex> advancing(advanceMutex_);
+    return advanceToLocked(clock_.nowUs() + us);
+}
+
+bool CamLayer::stepFrames(int n)
+{
+    if (!clock_.manual() || n < 0) return false;
+    std::shared_ptr<FrameStream> stream;
+    int fps = 25;
+    {
+        Lock lock(mutex_);
+        if (session_) {
+            stream = session_->stream;
+            fps = devices_[size_t(session_->device)].live().fps.load();
+        }
+    }
+    const int64_t tick = stream ? stream->nextTickUs() : INT64_MAX;
+    if (tick == INT64_MAX || FrameStream::inFrameCallback()) return advanceTime(int64_t(n) * 1000000 / fps);
+    std::lock_guard<std::mutex> advancing(advanceMutex_);
+    // Tick by tick, so rates that do not divide a second never lose a frame.
+    for (int i = 0; i < n; ++i) {
+        const int64_t next = stream->nextTickUs();
+        if (next == INT64_MAX) break;
+        advanceToLocked(next);
+    }
+    return true;
+}
+
+}  // namespace camsdk

@@ -1,0 +1,21 @@
+// The one open camera session. Owned by the layer, guarded by its state
+// mutex; the status queries read the layer's atomic mirror instead.
+#pragma once
+
+#include <memory>
+
+#include "FrameStream.h"
+#include "simcam.h"
+
+namespace camsdk {
+
+struct Session {
+    int device = -1;                  // index into the layer's devices
+    SIMCAM_DeviceProfile identity{};  // name, serial, version as at open
+    bool serial = false;              // opened over the serial port: no video
+    bool lost = false;                // device unplugged while open
+    // Frames of this session; null once lost (stopped for good).
+    std::shared_ptr<FrameStream> stream;
+};
+
+}  // namespace camsdk

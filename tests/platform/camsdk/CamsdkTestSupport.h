@@ -1,0 +1,128 @@
+// Shared set-up of the camera layer tests: a fresh layer on the manual
+// clock, the first listed device, and frame sinks that record what they get.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "camsdk.h"
+#include "simcam.h"
+
+namespace camsdktest {
+
+// Every test starts from the start configuration on the manual clock.
+class CamsdkTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        SIMCAM_Reset();
+        ASSERT_EQ(SIMCAM_SetClockMode(1), 1);
+    }
+    void TearDown() override
+    {
+        USBSDK_SetDeviceChangeCallback(nullptr, nullptr);
+        SIMCAM_Reset();
+    }
+
+    static USBSDK_DeviceInfo listed(int position = 0)
+    {
+        USBSDK_DeviceInfo list[8] = {};
+        const int n = USBSDK_GetDevInfoList(list, 8);
+        EXPECT_GT(n, position);
+        return list[position];
+    }
+    static void openDevice(int position = 0)
+    {
+        const USBSDK_DeviceInfo info = listed(position);
+        ASSERT_EQ(USBSDK_Open(&info), 1);
+    }
+    static double value(int index, const char* key)
+    {
+        double v = -12345;
+        EXPECT_EQ(SIMCAM_GetValue(index, key, &v), 1) << key;
+        return v;
+    }
+};
+
+// One received frame.
+struct FrameSeen {
+    int tag;  // which sink
+    int yuvLen, rawLen, width, height;
+    bool yuvNull, rawNull;
+    int firstY;         // the pattern's level at (0, 0): the frame number mod 256
+    long long clockMs;  // simulator time inside the callback
+    std::thread::id thread;
+};
+
+// A frame sink; its user pointer is the recorder itself. Records go to a
+// shared journal, so that several sinks show their relative order.
+class Recorder {
+public:
+    struct Journal {
+        std::mutex mutex;
+        std::condition_variable cv;
+        std::vector<FrameSeen> frames;
+
+        std::vector<FrameSeen> copy()
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            return frames;
+        }
+        size_t size()
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            return frames.size();
+        }
+        // Eventually-waits only, with a generous bound.
+        bool waitFor(size_t n, std::chrono::seconds bound = std::chrono::seconds(10))
+        {
+            std::unique_lock<std::mutex> lock(mutex);
+            return cv.wait_for(lock, bound, [&] { return frames.size() >= n; });
+        }
+    };
+
+    Recorder(Journal& journal, int tag) : journal_(journal), tag_(tag) {}
+
+    static void callback(const unsigned char* yuv, int yuvLen, const unsigned char* raw, int rawLen, int w, int h,
+                         void* user)
+    {
+        auto* self = static_cast<Recorder*>(user);
+        FrameSeen f{self->tag_,
+                    yuvLen,
+                    rawLen,
+                    w,
+                    h,
+                    yuv == nullptr,
+                    raw == nullptr,
+                    yuv ? int(yuv[1]) : -1,
+                    SIMCAM_Now(),
+                    std::this_thread::get_id()};
+        std::lock_guard<std::mutex> lock(self->journal_.mutex);
+        self->journal_.frames.push_back(f);
+        self->journal_.cv.notify_all();
+    }
+    // Records under a different tag, to tell a replaced callback apart.
+    static void callbackPlus100(const unsigned char* yuv, int yuvLen, const unsigned char* raw, int rawLen, int w,
+                                int h, void* user)
+    {
+        auto* self = static_cast<Recorder*>(user);
+        self->tag_ += 100;
+        callback(yuv, yuvLen, raw, rawLen, w, h, user);
+        self->tag_ -= 100;
+    }
+
+    int start() { return USBSDK_StartRealPlay(&Recorder::callback, this); }
+
+private:
+    Journal& journal_;
+    int tag_;
+};
+
+}  // namespace camsdktest
