@@ -56,7 +56,8 @@ struct FrameSeen {
     int tag;  // which sink
     int yuvLen, rawLen, width, height;
     bool yuvNull, rawNull;
-    int firstY;         // the pattern's level at (0, 0): the frame number mod 256
+    int firstY;         // display level at (0, 0)
+    int seq;            // the frame's sequence number (device 0's frameSeq - 1), -1 unknown
     long long clockMs;  // simulator time inside the callback
     std::thread::id thread;
 };
@@ -94,6 +95,7 @@ public:
                          void* user)
     {
         auto* self = static_cast<Recorder*>(user);
+        const int seq = frameSeq();
         FrameSeen f{self->tag_,
                     yuvLen,
                     rawLen,
@@ -102,6 +104,7 @@ public:
                     yuv == nullptr,
                     raw == nullptr,
                     yuv ? int(yuv[1]) : -1,
+                    seq,
                     SIMCAM_Now(),
                     std::this_thread::get_id()};
         std::lock_guard<std::mutex> lock(self->journal_.mutex);
@@ -119,6 +122,15 @@ public:
     }
 
     int start() { return USBSDK_StartRealPlay(&Recorder::callback, this); }
+
+    // Inside a callback: the sequence number of the frame being delivered
+    // (device 0), -1 unknown. Callbacks may call into the layer, and the
+    // count of produced frames already includes this one.
+    static int frameSeq()
+    {
+        double produced = 0;
+        return SIMCAM_GetValue(0, "frameSeq", &produced) == 1 ? int(produced) - 1 : -1;
+    }
 
 private:
     Journal& journal_;

@@ -65,7 +65,7 @@ TEST_F(HotplugTest, UnplugLosesTheSessionAndReplugListsAgain)
     EXPECT_EQ(USBSDK_GetLastError(), USBSDK_ERR_DISCONNECTED);
     EXPECT_EQ(sink.start(), 0);
     EXPECT_EQ(USBSDK_GetLastError(), USBSDK_ERR_DISCONNECTED);
-    EXPECT_EQ(USBSDK_SetColor(3), 0);  // unimplemented families too
+    EXPECT_EQ(USBSDK_SetColor(3), 0);  // settings too
     EXPECT_EQ(USBSDK_GetLastError(), USBSDK_ERR_DISCONNECTED);
     USBSDK_DeviceInfo list[4];
     EXPECT_EQ(USBSDK_GetDevInfoList(list, 4), 0);

@@ -41,7 +41,7 @@ TEST_F(RealPlayTest, FramesArriveAtTheConfiguredRate)
         EXPECT_EQ(value(0, "frameSeq"), 3.0 * fps);
         const auto frames = journal.copy();
         for (size_t i = 0; i < frames.size(); ++i) {
-            ASSERT_EQ(frames[i].firstY, int(i % 256)) << fps;  // every frame in order, none skipped
+            ASSERT_EQ(frames[i].seq, int(i)) << fps;  // every frame in order, none skipped
             ASSERT_EQ(frames[i].clockMs - t0, (long long)((i + 1) * 1000 / size_t(fps))) << fps;
         }
         ASSERT_EQ(USBSDK_Close(), 1);
@@ -85,7 +85,7 @@ TEST_F(RealPlayTest, EverySinkGetsEveryFrameInRegistrationOrder)
     ASSERT_EQ(frames.size(), 12u);
     for (size_t i = 0; i < frames.size(); ++i) {
         EXPECT_EQ(frames[i].tag, order[i % 3]) << i;
-        EXPECT_EQ(frames[i].firstY, int(i / 3)) << i;
+        EXPECT_EQ(frames[i].seq, int(i / 3)) << i;
         EXPECT_EQ(frames[i].thread, frames[0].thread);
     }
 }
@@ -105,7 +105,7 @@ TEST_F(RealPlayTest, RepeatedStartReplacesTheCallbackAndKeepsItsPlace)
     ASSERT_EQ(frames.size(), 4u);
     EXPECT_EQ(frames[2].tag, 101);  // replaced, still first
     EXPECT_EQ(frames[3].tag, 2);
-    EXPECT_EQ(frames[3].firstY, 1);  // the stream kept running
+    EXPECT_EQ(frames[3].seq, 1);  // the stream kept running
 }
 
 TEST_F(RealPlayTest, StopRealPlayRemovesOneSinkOrAll)
@@ -136,7 +136,7 @@ TEST_F(RealPlayTest, StopRealPlayRemovesOneSinkOrAll)
     // Restarting begins a fresh period; the sequence goes on.
     ASSERT_EQ(b.start(), 1);
     ASSERT_EQ(SIMCAM_StepFrames(1), 1);
-    EXPECT_EQ(journal_.copy().back().firstY, 1);
+    EXPECT_EQ(journal_.copy().back().seq, 1);
 }
 
 TEST_F(RealPlayTest, StartRealPlayRefusals)
@@ -185,7 +185,8 @@ TEST_F(RealPlayTest, MissedTicksAreSkipped)
         {
             auto* journal = static_cast<Recorder::Journal*>(user);
             std::lock_guard<std::mutex> lock(journal->mutex);
-            journal->frames.push_back(FrameSeen{0, 0, 0, 0, 0, false, false, yuv[1], SIMCAM_Now(), {}});
+            journal->frames.push_back(
+                FrameSeen{0, 0, 0, 0, 0, false, false, yuv[1], Recorder::frameSeq(), SIMCAM_Now(), {}});
             // The first frame takes 100 ms of simulator time.
             if (journal->frames.size() == 1) SIMCAM_AdvanceTime(100);
         }
@@ -201,8 +202,8 @@ TEST_F(RealPlayTest, MissedTicksAreSkipped)
     EXPECT_EQ(frames[0].clockMs - t0, 40);
     EXPECT_EQ(frames[1].clockMs - t0, 160);
     EXPECT_EQ(frames[2].clockMs - t0, 200);
-    EXPECT_EQ(frames[1].firstY, 1);
-    EXPECT_EQ(frames[2].firstY, 2);
+    EXPECT_EQ(frames[1].seq, 1);
+    EXPECT_EQ(frames[2].seq, 2);
     EXPECT_EQ(value(0, "frameSeq"), 3.0);
 }
 
@@ -219,7 +220,7 @@ TEST_F(RealPlayTest, StreamingOffProducesNothingWhileConnected)
     ASSERT_EQ(SIMCAM_SetStreaming(0, 1), 1);
     ASSERT_EQ(SIMCAM_StepFrames(1), 1);
     ASSERT_EQ(journal_.size(), 1u);
-    EXPECT_EQ(journal_.copy()[0].firstY, 0);  // the first produced frame
+    EXPECT_EQ(journal_.copy()[0].seq, 0);  // the first produced frame
 }
 
 TEST_F(RealPlayTest, StreamFaultsBendWhatSinksReceive)

@@ -22,11 +22,13 @@ TEST_F(UnimplementedFunctionsTest, StubsGateRecordAndFail)
         const char* args;
     };
     const Stub stubs[] = {
-        {"USBSDK_SetColor", [](int*, const USBSDK_Rules&) { return USBSDK_SetColor(6); }, "palette=6"},
-        {"USBSDK_GetGainMode", [](int* out, const USBSDK_Rules&) { return USBSDK_GetGainMode(out); }, "mode=out"},
-        {"USBSDK_SetPseudoIsotherm",
-         [](int*, const USBSDK_Rules&) { return USBSDK_SetPseudoIsotherm(1, short(-5), short(40)); },
-         "enable=1, minLimit=-5, maxLimit=40"},
+        {"USBSDK_SetRefrigerationFocus", [](int*, const USBSDK_Rules&) { return USBSDK_SetRefrigerationFocus(1); },
+         "direction=1"},
+        {"USBSDK_GetTemperDriftSwitch", [](int* out, const USBSDK_Rules&) { return USBSDK_GetTemperDriftSwitch(out); },
+         "on=out"},
+        {"USBSDK_SetNUCSaveCountAndTime",
+         [](int*, const USBSDK_Rules&) { return USBSDK_SetNUCSaveCountAndTime(7u, 2u, 1); },
+         "time=7, count=2, record=1"},
         {"USBSDK_SetThermalRules", [](int*, const USBSDK_Rules& r) { return USBSDK_SetThermalRules(r); },
          "rules={count=1 ids=[4] types=[2]}"},
         {"USBSDK_SetDeviceThermalDistance",

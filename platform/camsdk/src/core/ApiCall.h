@@ -6,7 +6,9 @@
 // inside device() and layer(), never while the record is written.
 #pragma once
 
+#include <chrono>
 #include <string>
+#include <thread>
 #include <utility>
 
 #include "ArgText.h"
@@ -37,16 +39,25 @@ public:
     int device(Fn fn)
     {
         if (injected()) return 0;
-        int error;
+        return finish(underSession(fn));
+    }
+
+    // Device operation that takes time on purpose: the session is checked,
+    // the device's wait knob (ms) passes without the state mutex (skipped on
+    // the manual clock), then fn runs as in device().
+    template <typename Fn>
+    int deviceAfterWait(double SimDevice::Knobs::*waitMs, Fn fn)
+    {
+        if (injected()) return 0;
+        int64_t ms = 0;
         {
             CamLayer::Lock lock = layer_.lock();
-            error = layer_.checkSession(lock);
-            if (!error) {
-                Session& s = *layer_.session(lock);
-                error = fn(lock, layer_.device(lock, s.device), s);
-            }
+            if (const int error = layer_.checkSession(lock)) return finish(error);
+            if (!layer_.clock().manual())
+                ms = int64_t(layer_.device(lock, layer_.session(lock)->device).knobs().*waitMs);
         }
-        return finish(error);
+        if (ms > 0) std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+        return finish(underSession(fn));
     }
 
     // Layer operation needing no session: fn() -> error, without the lock
@@ -73,6 +84,15 @@ public:
     }
 
 private:
+    template <typename Fn>
+    int underSession(Fn& fn)
+    {
+        CamLayer::Lock lock = layer_.lock();
+        if (const int error = layer_.checkSession(lock)) return error;
+        Session& s = *layer_.session(lock);
+        return fn(lock, layer_.device(lock, s.device), s);
+    }
+
     CamLayer& layer_;
     const char* function_;
     std::string args_;

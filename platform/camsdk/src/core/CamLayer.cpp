@@ -7,7 +7,7 @@
 #include <string>
 #include <thread>
 
-#include "PatternFrameSource.h"
+#include "SceneFrameSource.h"
 
 namespace camsdk {
 
@@ -63,6 +63,7 @@ CamLayer::CamLayer()
 
 void CamLayer::configure(Lock& lock)
 {
+    timed_.clear();
     deviceCount_ = simEnabled_ ? options_.devices() : 0;
     for (int i = 0; i < int(devices_.size()); ++i) {
         devices_[size_t(i)].reset(i, options_);
@@ -87,6 +88,12 @@ void CamLayer::stopAtExit()
         stream = l.detachStream(lock);
     }
     l.finishStream(std::move(stream));
+    {
+        Lock lock(l.mutex_);
+        l.timerStop_ = true;
+        l.timerCv_.notify_all();
+    }
+    if (l.timer_.joinable()) l.timer_.join();
     l.events_.stop();
     std::vector<std::shared_ptr<FrameStream>> retired;
     {
@@ -217,12 +224,13 @@ int CamLayer::open(const USBSDK_DeviceInfo& info)
     if (!device.present() || index >= deviceCount_) return USBSDK_ERR_NOT_FOUND;
     // Another thread may have opened meanwhile; the newest open wins.
     old = detachStream(lock);
-    device.beginSession();
+    device.beginSession(clock_.nowUs());
     auto session = std::make_unique<Session>();
     session->device = index;
     session->identity = device.profile();
     session->serial = byPort;
-    session->stream = std::make_shared<FrameStream>(clock_, std::make_unique<PatternFrameSource>(device));
+    session->stream =
+        std::make_shared<FrameStream>(clock_, std::make_unique<SceneFrameSource>(*this, device, clock_.nowUs()));
     session_ = std::move(session);
     confirmAtUs_.store(clock_.nowUs() + int64_t(device.knobs().connectConfirmMs * 1000.0));
     publishSession(lock);
@@ -343,6 +351,7 @@ void CamLayer::setClockMode(bool manual)
     {
         Lock lock(mutex_);
         if (session_) stream = session_->stream;
+        timerCv_.notify_all();  // under the lock: the timer thread re-reads the mode
     }
     if (stream) stream->wake();
 }
@@ -354,11 +363,18 @@ bool CamLayer::advanceToLocked(int64_t targetUs)
     // join this loop as scheduled events.
     for (;;) {
         std::shared_ptr<FrameStream> stream;
+        int64_t event;
         {
             Lock lock(mutex_);
             if (session_) stream = session_->stream;
+            event = nextEventUs(lock);
         }
         const int64_t tick = stream ? stream->nextTickUs() : INT64_MAX;
+        if (event <= targetUs && event <= tick) {
+            clock_.advanceTo(event);
+            runDueEvents();
+            continue;
+        }
         if (tick > targetUs) break;
         clock_.advanceTo(tick);
         stream->wake();
@@ -409,6 +425,77 @@ bool CamLayer::stepFrames(int n)
         advanceToLocked(next);
     }
     return true;
+}
+
+void CamLayer::schedule(const Lock&, int64_t dueUs, TimedEvent event)
+{
+    timed_.emplace(dueUs, std::move(event));
+    if (!timer_.joinable()) timer_ = std::thread([this] { timerLoop(); });
+    timerCv_.notify_all();
+}
+
+void CamLayer::runDueEvents()
+{
+    std::vector<std::shared_ptr<FrameStream>> stopped;
+    {
+        Lock lock(mutex_);
+        const int64_t now = clock_.nowUs();
+        while (!timed_.empty() && timed_.begin()->first <= now) {
+            TimedEvent event = std::move(timed_.begin()->second);
+            timed_.erase(timed_.begin());
+            if (auto stream = event(lock)) stopped.push_back(std::move(stream));
+        }
+    }
+    for (auto& stream : stopped) finishStream(std::move(stream));
+}
+
+void CamLayer::timerLoop()
+{
+    Lock lock(mutex_);
+    while (!timerStop_) {
+        // On the manual clock advanceTime runs the events; we only sleep.
+        if (timed_.empty() || clock_.manual()) {
+            timerCv_.wait(lock);
+            continue;
+        }
+        const int64_t due = nextEventUs(lock);
+        if (clock_.nowUs() < due) {
+            timerCv_.wait_until(lock, clock_.realInstantOf(due));
+            continue;
+        }
+        lock.unlock();
+        runDueEvents();
+        lock.lock();
+    }
+}
+
+void CamLayer::startReboot(const Lock& lock, int index)
+{
+    SimDevice& d = devices_[size_t(index)];
+    if (d.rebooting) return;
+    d.rebooting = true;
+    schedule(lock, clock_.nowUs() + kRebootLeaveUs, [this, index](const Lock& l) -> std::shared_ptr<FrameStream> {
+        SimDevice& leaving = devices_[size_t(index)];
+        if (!leaving.rebooting || !leaving.present()) {  // unplugged or reset meanwhile
+            leaving.rebooting = false;
+            return nullptr;
+        }
+        leaving.setPresent(false);
+        std::shared_ptr<FrameStream> stream = loseSessionOn(l, index);
+        events_.post(0, leaving.listEntry(connectType()));
+        const int64_t backUs = clock_.nowUs() + int64_t(leaving.knobs().rebootMs * 1000.0);
+        schedule(l, backUs, [this, index](const Lock&) -> std::shared_ptr<FrameStream> {
+            SimDevice& back = devices_[size_t(index)];
+            // A replug during the reboot brought it back already.
+            if (back.rebooting && !back.present() && index < deviceCount_) {
+                back.setPresent(true);
+                events_.post(1, back.listEntry(connectType()));
+            }
+            back.rebooting = false;
+            return nullptr;
+        });
+        return stream;
+    });
 }
 
 }  // namespace camsdk

@@ -15,8 +15,13 @@
 
 #include <array>
 #include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <functional>
+#include <map>
 #include <memory>
 #include <mutex>
+#include <thread>
 #include <vector>
 
 #include "CallLog.h"
@@ -82,6 +87,12 @@ public:
     // The session's stream when it runs on device index (else null).
     std::shared_ptr<FrameStream> streamOf(const Lock&, int index) const;
 
+    // A reboot of device index on the simulator clock: kRebootLeaveUs later
+    // (the answer has reached the caller) it leaves the list and an open
+    // session is lost, event 0; rebootMs after that it is back, event 1.
+    static constexpr int64_t kRebootLeaveUs = 200000;
+    void startReboot(const Lock&, int index);
+
 private:
     CamLayer();
     void configure(Lock&);
@@ -96,6 +107,16 @@ private:
     void publishSession(const Lock&);
     bool advanceToLocked(int64_t targetUs);
     static void stopAtExit();
+
+    // Timed device events (reboots). The manual clock runs them in time order
+    // with the frames inside advanceTime; on the real clock the timer thread
+    // does. An event may return a stream to stop outside the lock.
+    using TimedEvent = std::function<std::shared_ptr<FrameStream>(const Lock&)>;
+    void schedule(const Lock&, int64_t dueUs, TimedEvent event);
+    int64_t nextEventUs(const Lock&) const { return timed_.empty() ? INT64_MAX : timed_.begin()->first; }
+    // Runs every event due by now; the lock must not be held.
+    void runDueEvents();
+    void timerLoop();
 
     std::mutex mutex_;
     SimClock clock_;
@@ -120,6 +141,11 @@ private:
     std::atomic<long long> epoch_{kDefaultEpoch};
 
     std::mutex advanceMutex_;  // one clock advancer at a time; never the state mutex
+
+    std::multimap<int64_t, TimedEvent> timed_;  // by due time; equal times in order of scheduling
+    std::condition_variable timerCv_;           // waits on the state mutex
+    std::thread timer_;
+    bool timerStop_ = false;
 };
 
 }  // namespace camsdk

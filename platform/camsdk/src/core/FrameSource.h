@@ -16,6 +16,10 @@ public:
     virtual bool produce(uint64_t n, int64_t tUs, Frame& frame) = 0;
     // Frames per second, 1..60; any thread.
     virtual int fps() const = 0;
+    // True scene temperature of raw pixel (x, y) of the last produced frame;
+    // false before the first frame, outside it, or for a source without a
+    // scene. Any thread.
+    virtual bool truth(int, int, float*) const { return false; }
 };
 
 }  // namespace camsdk

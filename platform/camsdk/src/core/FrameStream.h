@@ -71,6 +71,8 @@ public:
     static bool inFrameCallback();
 
     int sinkCount() const;
+    // The source, for its any-thread queries (fps, truth).
+    const FrameSource& source() const { return *source_; }
     uint64_t framesProduced() const { return produced_.load(std::memory_order_relaxed); }
     uint64_t framesDelivered() const { return delivered_.load(std::memory_order_relaxed); }
 

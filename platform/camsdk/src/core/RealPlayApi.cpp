@@ -48,8 +48,9 @@ CAMSDK_API int USBSDK_GetRedunType(void)
 
 CAMSDK_API int USBSDK_GetShutterStatus(void)
 {
-    // No shutter interval exists until the correction family lands.
-    return ApiCall::status(__func__, false, 0, [](const SimDevice&) { return 0; });
+    return ApiCall::status(__func__, false, 0, [](const SimDevice& d) {
+        return d.shutterClosed(CamLayer::instance().clock().nowUs()) ? 1 : 0;
+    });
 }
 
 }  // extern "C"

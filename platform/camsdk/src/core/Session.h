@@ -14,6 +14,7 @@ struct Session {
     SIMCAM_DeviceProfile identity{};  // name, serial, version as at open
     bool serial = false;              // opened over the serial port: no video
     bool lost = false;                // device unplugged while open
+    int factoryMode = 0;              // USBSDK_SetFactoryMode; never saved
     // Frames of this session; null once lost (stopped for good).
     std::shared_ptr<FrameStream> stream;
 };

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "SceneRecord.h"
+
 namespace camsdk {
 
 namespace {
@@ -70,7 +72,10 @@ void SimDevice::reset(int index, const SimOptions& options)
     working_ = saved_;
     knobs_ = Knobs();
     if (options.warmupMs() >= 0) knobs_.warmupMs = options.warmupMs();
+    restartFfc(0, false);
     openAttempts = 0;
+    rebooting = false;
+    scene = SceneRecord::factory();
     setPresent(true);
     setSleeping(false);
     setStreaming(true);
@@ -117,10 +122,52 @@ USBSDK_DeviceInfo SimDevice::listEntry(int connectType) const
     return info;
 }
 
-void SimDevice::beginSession()
+void SimDevice::beginSession(int64_t nowUs)
 {
     working_ = saved_;
     setSleeping(false);
+    ffcAnchorClosed_.store(false, std::memory_order_relaxed);
+    restartFfc(nowUs, false);
+}
+
+void SimDevice::saveImageParams()
+{
+#define CAMSDK_X(name) saved_.name = working_.name;
+    CAMSDK_IMAGE_PARAM_SETTINGS(CAMSDK_X)
+#undef CAMSDK_X
+}
+
+void SimDevice::restoreFactoryImageParams()
+{
+    const Settings factory = factorySettings(profile_.refrigerated != 0);
+#define CAMSDK_X(name) working_.name = factory.name;
+    CAMSDK_IMAGE_PARAM_SETTINGS(CAMSDK_X)
+#undef CAMSDK_X
+}
+
+void SimDevice::publishFfc()
+{
+    // The FFC period counts minutes on a cooled camera, seconds otherwise.
+    const int64_t unitUs = profile_.refrigerated ? 60000000 : 1000000;
+    ffcPeriodUs_.store(working_.ffcMode == 1 ? int64_t(working_.ffcTime) * unitUs : 0, std::memory_order_relaxed);
+    shutterUs_.store(int64_t(knobs_.shutterMs * 1000.0), std::memory_order_relaxed);
+}
+
+void SimDevice::restartFfc(int64_t nowUs, bool closeNow)
+{
+    publishFfc();
+    ffcAnchorUs_.store(nowUs, std::memory_order_relaxed);
+    ffcAnchorClosed_.store(closeNow, std::memory_order_relaxed);
+}
+
+bool SimDevice::shutterClosed(int64_t nowUs) const
+{
+    const int64_t since = nowUs - ffcAnchorUs_.load(std::memory_order_relaxed);
+    const int64_t shutter = shutterUs_.load(std::memory_order_relaxed);
+    if (since < 0) return false;
+    if (ffcAnchorClosed_.load(std::memory_order_relaxed) && since < shutter) return true;
+    const int64_t period = ffcPeriodUs_.load(std::memory_order_relaxed);
+    return period > 0 && !sleeping() && since >= period && since % period < shutter;
 }
 
 namespace {
@@ -154,6 +201,7 @@ bool SimDevice::setKnob(const std::string& key, double v)
     for (const KnobEntry& k : kKnobs) {
         if (key != k.key) continue;
         knobs_.*(k.member) = v;
+        publishFfc();
         return true;
     }
     return false;

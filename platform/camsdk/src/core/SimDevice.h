@@ -69,7 +69,39 @@ namespace camsdk {
     X(pseudoIsothermOn, 0)        \
     X(outputMode, 3)              \
     X(superRes, 0)                \
-    X(rawType, 0)
+    X(rawType, 0)                 \
+    X(pseudoIsothermMin, 20)      \
+    X(pseudoIsothermMax, 40)
+
+// The settings USBSDK_SaveDevImageParam saves and USBSDK_FactoryDefault
+// restores; every other setting is saved at once by its own setter.
+#define CAMSDK_IMAGE_PARAM_SETTINGS(X) \
+    X(palette)                         \
+    X(brightness)                      \
+    X(contrast)                        \
+    X(sharpness)                       \
+    X(lce)                             \
+    X(wideDynamic)                     \
+    X(localContrast)                   \
+    X(globalContrast)                  \
+    X(noise2D)                         \
+    X(noise3D)                         \
+    X(gainAuto)                        \
+    X(gainMode)                        \
+    X(gearAuto)                        \
+    X(gear)                            \
+    X(ffcMode)                         \
+    X(ffcTime)                         \
+    X(ispMode)                         \
+    X(flip)                            \
+    X(crossCursor)                     \
+    X(crossColour)                     \
+    X(hotSpotSwitch)                   \
+    X(coldSpotSwitch)                  \
+    X(isothermOn)                      \
+    X(pseudoIsothermOn)                \
+    X(pseudoIsothermMin)               \
+    X(pseudoIsothermMax)
 
 // Timings (ms unless noted) and outcomes of SIMCAM_SetValue, with defaults.
 #define CAMSDK_DEVICE_KNOBS(X)      \
@@ -161,8 +193,9 @@ public:
         return profile_.streamFlag != 0 && saved_.outputMode == 3;
     }
 
-    // Session start: working <- saved, awake.
-    void beginSession();
+    // Session start at simulator time nowUs: working <- saved, awake,
+    // shutter idle, automatic FFC period starting.
+    void beginSession(int64_t nowUs);
     Settings& working()
     {
         return working_;
@@ -172,6 +205,14 @@ public:
         return saved_;
     }
     static Settings factorySettings(bool refrigerated);
+    // saved <- working, for the image parameters only.
+    void saveImageParams();
+    // working <- factory, for the image parameters only.
+    void restoreFactoryImageParams();
+
+    // A shutter FFC now (closeNow), or only a restart of the automatic
+    // period after its mode or time changed.
+    void restartFfc(int64_t nowUs, bool closeNow);
 
     bool setKnob(const std::string& key, double v);
     bool knob(const std::string& key, double* v) const;
@@ -183,6 +224,9 @@ public:
     bool setting(const std::string& key, int* v) const;
 
     int openAttempts = 0;
+    bool rebooting = false;  // between USBSDK_Reboot and the device's return
+    // Scene of SIMCAM_SetScene; frames take it up from the next one.
+    SIMCAM_Scene scene{};
 
     // --- atomic ---
 
@@ -222,6 +266,11 @@ public:
     {
         streamFault_.store(fault, std::memory_order_relaxed);
     }
+    // True while the shutter is closed at simulator time nowUs: for
+    // shutterMs after a ShutterCorrect, and with automatic FFC for shutterMs
+    // at the end of every period (paused while asleep). The frame source
+    // repeats its last frame meanwhile.
+    bool shutterClosed(int64_t nowUs) const;
     // Frames carry a raw radiometric frame: type 1 with raw output on.
     bool carriesRaw() const
     {
@@ -231,6 +280,8 @@ public:
 
 private:
     void publishProfile();
+    // Mirrors the FFC mode, period and shutter length for shutterClosed().
+    void publishFfc();
 
     int index_ = 0;
     SIMCAM_DeviceProfile profile_{};
@@ -243,6 +294,10 @@ private:
     std::atomic<bool> sleeping_{false};
     std::atomic<bool> streaming_{true};
     std::atomic<int> streamFault_{0};
+    std::atomic<int64_t> ffcAnchorUs_{0};       // last FFC or period restart
+    std::atomic<bool> ffcAnchorClosed_{false};  // the anchor was a shutter FFC
+    std::atomic<int64_t> ffcPeriodUs_{0};       // 0: manual FFC mode
+    std::atomic<int64_t> shutterUs_{400000};
 };
 
 }  // namespace camsdk

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "ApiCall.h"
+#include "SceneRecord.h"
 #include "simcam.h"
 
 using camsdk::CamLayer;
@@ -250,20 +251,42 @@ CAMSDK_API int SIMCAM_GetLastError(void)
     return simLayer().lastError();
 }
 
-// Scene, firmware, rule and data-collection controls: refused until the
-// frame producer and those command families are wired in.
-CAMSDK_API int SIMCAM_SetScene(int, const SIMCAM_Scene*)
+CAMSDK_API int SIMCAM_SetScene(int index, const SIMCAM_Scene* s)
 {
-    return 0;
+    if (!s || !camsdk::SceneRecord::valid(*s)) return 0;
+    auto lock = simLayer().lock();
+    if (!validIndex(lock, index)) return 0;
+    simLayer().device(lock, index).scene = *s;
+    return 1;
 }
-CAMSDK_API int SIMCAM_GetScene(int, SIMCAM_Scene*)
+
+CAMSDK_API int SIMCAM_GetScene(int index, SIMCAM_Scene* s)
 {
-    return 0;
+    auto lock = simLayer().lock();
+    if (!s || !validIndex(lock, index)) return 0;
+    *s = simLayer().device(lock, index).scene;
+    return 1;
 }
-CAMSDK_API int SIMCAM_GetTruth(int, int, int, float*)
+
+// Refused without a produced frame of an open session on the device: the
+// truth belongs to a frame, and the frame's scene to the session's source.
+CAMSDK_API int SIMCAM_GetTruth(int index, int x, int y, float* tempC)
 {
-    return 0;
+    if (!tempC) return 0;
+    std::shared_ptr<FrameStream> stream;
+    {
+        auto lock = simLayer().lock();
+        if (!validIndex(lock, index)) return 0;
+        stream = simLayer().streamOf(lock, index);
+    }
+    float t = 0.0f;
+    if (!stream || !stream->source().truth(x, y, &t)) return 0;
+    *tempC = t;
+    return 1;
 }
+
+// Firmware, rule and data-collection controls: refused until those command
+// families are wired in.
 CAMSDK_API int SIMCAM_SetUpdateBehaviour(int, int, int)
 {
     return 0;

@@ -12,63 +12,9 @@ using camsdk::Session;
 using camsdk::SimDevice;
 
 // X(name without USBSDK_, (parameters), ("name", value, ...))
-// Image parameters.
-#define CAMSDK_STUBS_IMAGE(X)                                                               \
-    X(SetColor, (int palette), ("palette", palette))                                        \
-    X(GetColor, (int* palette), ("palette", palette))                                       \
-    X(SetBrightness, (int v), ("v", v))                                                     \
-    X(GetBrightness, (int* v), ("v", v))                                                    \
-    X(SetContrast, (int v), ("v", v))                                                       \
-    X(GetContrast, (int* v), ("v", v))                                                      \
-    X(SetSharpness, (int v), ("v", v))                                                      \
-    X(GetSharpness, (int* v), ("v", v))                                                     \
-    X(SetLCEValue, (int v), ("v", v))                                                       \
-    X(SetWideDynamic, (int on), ("on", on))                                                 \
-    X(GetWideDynamic, (int* on), ("on", on))                                                \
-    X(SetLocalContrast, (int v), ("v", v))                                                  \
-    X(GetLocalContrast, (int* v), ("v", v))                                                 \
-    X(SetGlobalContrast, (int v), ("v", v))                                                 \
-    X(GetGlobalContrast, (int* v), ("v", v))                                                \
-    X(SetNoise2D, (int v), ("v", v))                                                        \
-    X(GetNoise2D, (int* v), ("v", v))                                                       \
-    X(SetNoise3D, (int v), ("v", v))                                                        \
-    X(GetNoise3D, (int* v), ("v", v))                                                       \
-    X(SetGainAuto, (int v), ("v", v))                                                       \
-    X(GetGainAuto, (int* v), ("v", v))                                                      \
-    X(SetGainMode, (int mode), ("mode", mode))                                              \
-    X(GetGainMode, (int* mode), ("mode", mode))                                             \
-    X(SetLowTemperatureTwoGear, (int nAuto, int nGear), ("nAuto", nAuto, "nGear", nGear))   \
-    X(GetLowTemperatureTwoGear, (int* nAuto, int* nGear), ("nAuto", nAuto, "nGear", nGear)) \
-    X(SetFFCMode, (int mode), ("mode", mode))                                               \
-    X(GetFFCMode, (int* mode), ("mode", mode))                                              \
-    X(SetFFCTime, (int period), ("period", period))                                         \
-    X(GetFFCTime, (int* period), ("period", period))                                        \
-    X(ShutterCorrect, (void), ())                                                           \
-    X(SetBackgroundFFC, (void), ())                                                         \
-    X(SetDeviceIspMode, (int mode), ("mode", mode))                                         \
-    X(GetDeviceIspMode, (int* mode), ("mode", mode))                                        \
-    X(SetPseudoIsotherm, (int enable, short minLimit, short maxLimit),                      \
-      ("enable", enable, "minLimit", minLimit, "maxLimit", maxLimit))                       \
-    X(SaveDevImageParam, (void), ())
-
-// General settings.
-#define CAMSDK_STUBS_GENERAL(X)                                                               \
-    X(SetImageFlipMode, (int mode), ("mode", mode))                                           \
-    X(GetImageFlipMode, (int* mode), ("mode", mode))                                          \
-    X(SetCrossCursorParams, (int enable, int colour), ("enable", enable, "colour", colour))   \
-    X(GetCrossCursorParams, (int* enable, int* colour), ("enable", enable, "colour", colour)) \
-    X(SetOutputMode, (int mode), ("mode", mode))                                              \
-    X(GetOutputMode, (int* mode), ("mode", mode))                                             \
-    X(SetDeviceSuperResMode, (int on), ("on", on))                                            \
-    X(GetDeviceSuperResMode, (int* on), ("on", on))                                           \
-    X(SetThermalRawDataType, (int type), ("type", type))                                      \
-    X(GetThermalRawDataType, (int* type), ("type", type))                                     \
-    X(Reboot, (void), ())                                                                     \
-    X(FactoryDefault, (void), ())                                                             \
-    X(SetFactoryMode, (int mode), ("mode", mode))                                             \
-    X(SetThermalLog, (int enable), ("enable", enable))                                        \
-    X(SetHotAndColdPointSwitch, (int type, int on), ("type", type, "on", on))                 \
-    X(GetHotAndColdPointSwitch, (int type, unsigned char* on), ("type", type, "on", on))
+// General settings: the thermal log waits for the radiometry engine's
+// link.
+#define CAMSDK_STUBS_GENERAL(X) X(SetThermalLog, (int enable), ("enable", enable))
 
 // Thermal function, rules, temperatures, isotherm.
 #define CAMSDK_STUBS_THERMAL(X)                                                                           \
@@ -187,7 +133,6 @@ extern "C" {
         ApiCall call("USBSDK_" #name, ArgText::of args);                                                         \
         return call.device([](CamLayer::Lock&, SimDevice&, Session&) { return int(USBSDK_ERR_NOT_SUPPORTED); }); \
     }
-CAMSDK_STUBS_IMAGE(CAMSDK_X)
 CAMSDK_STUBS_GENERAL(CAMSDK_X)
 CAMSDK_STUBS_THERMAL(CAMSDK_X)
 CAMSDK_STUBS_LENS(CAMSDK_X)
