@@ -713,6 +713,11 @@ private:
     float status_ = 0.0f;
 };
 
+/* Builds a current camera block from one in the earlier layout (1368 bytes,
+ * as cameras of that generation append it); fields without an earlier
+ * counterpart are zero. */
+THERMCORE_API void convertEarlierRedunData(const uint8_t* earlier, RedunData* current);
+
 /* Object parameters of one measurement. */
 struct MeasureParams {
     float emissivity = 1.0f;

@@ -295,4 +295,9 @@ int PictureFile::takeRadioData(PictureState& state, const ThermalGraphHeader* he
     return 0;
 }
 
+void convertEarlierRedunData(const uint8_t* earlier, RedunData* current)
+{
+    PictureFile::convertEarlierLayout(earlier, current);
+}
+
 }  // namespace thermcore

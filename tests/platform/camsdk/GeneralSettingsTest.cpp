@@ -271,10 +271,13 @@ TEST_F(GeneralSettingsTest, OutputAndSuperResolutionSwitchesReboot)
         {"super res on", [] { return USBSDK_SetDeviceSuperResMode(1); }, 1},
     };
     size_t events = 0;
+    int streamFlag = 1;
     for (const Switch& s : switches) {
         SCOPED_TRACE(s.what);
         openDevice();
         ASSERT_EQ(s.set(), 1);
+        EXPECT_EQ(listed().streamFlag, streamFlag);  // a new output mode needs the restart
+        streamFlag = s.streamFlagAfter;
         ASSERT_EQ(SIMCAM_AdvanceTime(200), 1);
         EXPECT_EQ(USBSDK_Connect(), 0);
         ASSERT_EQ(SIMCAM_AdvanceTime(3000), 1);

@@ -29,7 +29,7 @@ TEST_F(UnimplementedFunctionsTest, StubsGateRecordAndFail)
         {"USBSDK_SetNUCSaveCountAndTime",
          [](int*, const USBSDK_Rules&) { return USBSDK_SetNUCSaveCountAndTime(7u, 2u, 1); },
          "time=7, count=2, record=1"},
-        {"USBSDK_SetThermalRules", [](int*, const USBSDK_Rules& r) { return USBSDK_SetThermalRules(r); },
+        {"USBSDK_SetDeviceThermalRules", [](int*, const USBSDK_Rules& r) { return USBSDK_SetDeviceThermalRules(r); },
          "rules={count=1 ids=[4] types=[2]}"},
         {"USBSDK_SetDeviceThermalDistance",
          [](int*, const USBSDK_Rules&) { return USBSDK_SetDeviceThermalDistance(2.5f); }, "metres=2.500"},
@@ -65,7 +65,6 @@ TEST_F(UnimplementedFunctionsTest, ProgressAnswersWithoutASession)
     EXPECT_EQ(USBSDK_GetProgress(&maximum, &current), 1);
     EXPECT_EQ(maximum, 100);
     EXPECT_EQ(current, 0);
-    EXPECT_EQ(USBSDK_GetThermalFunctionStatus(), 0);
     EXPECT_EQ(USBSDK_GetLastError(), USBSDK_ERR_NONE);
 }
 

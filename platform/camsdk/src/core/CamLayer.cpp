@@ -1,5 +1,7 @@
 #include "CamLayer.h"
 
+#include "HostRadiometry.h"
+
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -225,6 +227,8 @@ int CamLayer::open(const USBSDK_DeviceInfo& info)
     // Another thread may have opened meanwhile; the newest open wins.
     old = detachStream(lock);
     device.beginSession(clock_.nowUs());
+    // A new session starts with the thermal function closed and no frame.
+    HostRadiometry::instance().reset();
     auto session = std::make_unique<Session>();
     session->device = index;
     session->identity = device.profile();
@@ -250,6 +254,7 @@ int CamLayer::close()
         publishSession(lock);
     }
     finishStream(std::move(stream));
+    HostRadiometry::instance().reset();
     return 0;
 }
 
@@ -339,6 +344,7 @@ bool CamLayer::replug(int index)
     if (index < 0 || index >= deviceCount_) return false;
     SimDevice& d = devices_[size_t(index)];
     if (d.present()) return true;
+    d.powerCycle();
     d.setPresent(true);
     events_.post(1, d.listEntry(connectType()));
     return true;
@@ -481,6 +487,7 @@ void CamLayer::startReboot(const Lock& lock, int index)
             return nullptr;
         }
         leaving.setPresent(false);
+        leaving.powerCycle();
         std::shared_ptr<FrameStream> stream = loseSessionOn(l, index);
         events_.post(0, leaving.listEntry(connectType()));
         const int64_t backUs = clock_.nowUs() + int64_t(leaving.knobs().rebootMs * 1000.0);

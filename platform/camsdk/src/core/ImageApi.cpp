@@ -60,8 +60,10 @@ CAMSDK_IMAGE_SETTINGS(CAMSDK_INT_SETTING_PAIR)
 // Detail enhancement has no getter.
 CAMSDK_API int USBSDK_SetLCEValue(int v)
 {
-    static constexpr camsdk::IntSetting kLce{&SimDevice::Settings::lce, 0,         100,      Needs::kNothing,
-                                             Store::kWorking,           kAnyValue, kNoEffect};
+    // clang-format off
+    static constexpr camsdk::IntSetting kLce{&SimDevice::Settings::lce, 0, 100, Needs::kNothing, Store::kWorking,
+                                             kAnyValue, kNoEffect};
+    // clang-format on
     return camsdk::setIntSetting(__func__, "v", kLce, v);
 }
 

@@ -1,5 +1,7 @@
 #include "SceneFrameSource.h"
 
+#include "HostRadiometry.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -23,7 +25,7 @@ bool sameSettings(const SimDevice::Settings& a, const SimDevice::Settings& b)
     if (a.name != b.name) return false;
     CAMSDK_DEVICE_SETTINGS(CAMSDK_X)
 #undef CAMSDK_X
-    return true;
+    return std::memcmp(&a.temperParams, &b.temperParams, sizeof a.temperParams) == 0;
 }
 
 SimDisplay::Settings displaySettings(const SimDevice::Settings& d, double displayNoise)
@@ -98,10 +100,20 @@ void SceneFrameSource::apply(const Snapshot& s)
     const SimDevice::Settings& d = s.settings;
     if (!applied_ || !sameSettings(d, appliedSettings_) || s.scene.displayNoise != appliedScene_.displayNoise) {
         // The renderers rebuild their tables on every setter: only on changes.
-        if (!applied_ || d.gainMode != appliedSettings_.gainMode || d.rawType != appliedSettings_.rawType) {
+        const USBSDK_CommonTemperParam& p = d.temperParams;
+        const USBSDK_CommonTemperParam& q = appliedSettings_.temperParams;
+        const bool paramsChanged = p.humidity != q.humidity || p.ambientTemp != q.ambientTemp ||
+                                   p.emissivity != q.emissivity || p.distance != q.distance;
+        if (!applied_ || d.gainMode != appliedSettings_.gainMode || d.rawType != appliedSettings_.rawType ||
+            paramsChanged) {
             SimRadiometry::Settings r = radiometry_.settings();
             r.gainMode = d.gainMode;
             r.rawType = d.rawType;
+            // The common parameters travel in the frames' block.
+            r.emissivity = p.emissivity;
+            r.distance = p.distance;
+            r.ambient = p.ambientTemp;
+            r.humidity = p.humidity;
             radiometry_.setSettings(r);
             display_.setCamera(radiometry_.block(), r.emissivity);
         }
@@ -171,6 +183,10 @@ bool SceneFrameSource::produce(uint64_t n, int64_t tUs, Frame& frame)
     if (s.withRaw) writeRaw(s, block, frame);
     frame.publish(s.fault, n);
     haveFrame_ = true;
+    // The host radiometry engine measures what the computer receives.
+    if (frame.rawPtr)
+        HostRadiometry::instance().takeFrame(frame.rawPtr, frame.rawLen, frame.sinkWidth, frame.sinkHeight,
+                                             s.redunType == 0, n);
 
     std::lock_guard<std::mutex> lock(shownMutex_);
     shown_ = scene_;

@@ -70,6 +70,7 @@ void SimDevice::reset(int index, const SimOptions& options)
     saved_.partLength = int(strnlen(profile_.partNumber, sizeof profile_.partNumber));
     std::memcpy(saved_.partNumber, profile_.partNumber, size_t(saved_.partLength));
     working_ = saved_;
+    powerCycle();
     knobs_ = Knobs();
     if (options.warmupMs() >= 0) knobs_.warmupMs = options.warmupMs();
     restartFfc(0, false);

@@ -152,6 +152,8 @@ public:
 #undef CAMSDK_X
         char partNumber[kPartLength] = {};
         int partLength = 0;
+        // Common measurement parameters (saved at once by their setter).
+        USBSDK_CommonTemperParam temperParams{50, 25.0f, 0.97f, 1.0f, 25.0f};
     };
 
     struct Knobs {
@@ -187,10 +189,16 @@ public:
 
     // The list entry as listed under a connect type (0 UVC, 1 serial).
     USBSDK_DeviceInfo listEntry(int connectType) const;
-    // Only output mode 3 (UVC) delivers video over USB.
+    // Only output mode 3 (UVC) delivers video over USB; the camera takes a
+    // new output mode up when it starts again.
     bool deliversVideo() const
     {
-        return profile_.streamFlag != 0 && saved_.outputMode == 3;
+        return profile_.streamFlag != 0 && startedOutputMode_ == 3;
+    }
+    // The camera starts again (reboot, replug) with its saved output mode.
+    void powerCycle()
+    {
+        startedOutputMode_ = saved_.outputMode;
     }
 
     // Session start at simulator time nowUs: working <- saved, awake,
@@ -288,6 +296,7 @@ private:
     Settings saved_;
     Settings working_;
     Knobs knobs_;
+    int startedOutputMode_ = 3;
 
     LiveProfile live_;
     std::atomic<bool> present_{false};

@@ -52,8 +52,12 @@ bool deviceState(const CamLayer::Lock& lock, int index, const std::string& key, 
         *v = stream ? double(stream->framesDelivered()) : 0.0;
     else if (key == "openAttempts")
         *v = d.openAttempts;
-    else if (key == "flashing" || key == "rebooting" || key == "shutter")
-        *v = 0;  // no flash, reboot or shutter exists before their families
+    else if (key == "rebooting")
+        *v = d.rebooting ? 1 : 0;
+    else if (key == "shutter")
+        *v = d.shutterClosed(simLayer().clock().nowUs()) ? 1 : 0;
+    else if (key == "flashing")
+        *v = 0;  // no firmware flash before its family
     else if (d.setting(key, &setting))
         *v = setting;
     else

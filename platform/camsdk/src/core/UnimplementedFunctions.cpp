@@ -12,18 +12,8 @@ using camsdk::Session;
 using camsdk::SimDevice;
 
 // X(name without USBSDK_, (parameters), ("name", value, ...))
-// General settings: the thermal log waits for the radiometry engine's
-// link.
-#define CAMSDK_STUBS_GENERAL(X) X(SetThermalLog, (int enable), ("enable", enable))
-
 // Thermal function, rules, temperatures, isotherm.
 #define CAMSDK_STUBS_THERMAL(X)                                                                           \
-    X(OpenThermalFunction, (void), ())                                                                    \
-    X(SetThermalRules, (USBSDK_Rules rules), ("rules", rules))                                            \
-    X(GetThermalRules, (int ruleId, USBSDK_ThermalRuleResult* out), ("ruleId", ruleId, "out", out))       \
-    X(GetThermalHotColdPoint, (USBSDK_HotColdPoint * out), ("out", out))                                  \
-    X(SetCommonTemperParam, (const USBSDK_CommonTemperParam* p), ("p", p))                                \
-    X(GetCommonTemperParam, (USBSDK_GlobalTemperParam * out), ("out", out))                               \
     X(SetDeviceThermalRules, (USBSDK_Rules rules), ("rules", rules))                                      \
     X(GetDeviceThermalRules, (int ruleId, USBSDK_ThermalRuleResult* out), ("ruleId", ruleId, "out", out)) \
     X(SetDeviceThermalDistance, (float metres), ("metres", metres))                                       \
@@ -133,7 +123,6 @@ extern "C" {
         ApiCall call("USBSDK_" #name, ArgText::of args);                                                         \
         return call.device([](CamLayer::Lock&, SimDevice&, Session&) { return int(USBSDK_ERR_NOT_SUPPORTED); }); \
     }
-CAMSDK_STUBS_GENERAL(CAMSDK_X)
 CAMSDK_STUBS_THERMAL(CAMSDK_X)
 CAMSDK_STUBS_LENS(CAMSDK_X)
 CAMSDK_STUBS_CORRECTIONS(CAMSDK_X)
@@ -142,12 +131,6 @@ CAMSDK_STUBS_FIRMWARE(CAMSDK_X)
 CAMSDK_STUBS_COLLECTION(CAMSDK_X)
 CAMSDK_STUBS_PRODEBUG(CAMSDK_X)
 #undef CAMSDK_X
-
-// A status query: its "not ready" value until the thermal family lands.
-CAMSDK_API int USBSDK_GetThermalFunctionStatus(void)
-{
-    return ApiCall::status(__func__, true, 0, [](const SimDevice&) { return 0; });
-}
 
 // Polled during updates, needs no session and always answers: with no
 // flash ever run it reports (100, 0), which is also its idle answer later.
