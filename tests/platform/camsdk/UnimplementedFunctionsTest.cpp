@@ -24,17 +24,6 @@ TEST_F(UnimplementedFunctionsTest, StubsGateRecordAndFail)
     const Stub stubs[] = {
         {"USBSDK_SetRefrigerationFocus", [](int*, const USBSDK_Rules&) { return USBSDK_SetRefrigerationFocus(1); },
          "direction=1"},
-        {"USBSDK_GetTemperDriftSwitch", [](int* out, const USBSDK_Rules&) { return USBSDK_GetTemperDriftSwitch(out); },
-         "on=out"},
-        {"USBSDK_SetNUCSaveCountAndTime",
-         [](int*, const USBSDK_Rules&) { return USBSDK_SetNUCSaveCountAndTime(7u, 2u, 1); },
-         "time=7, count=2, record=1"},
-        {"USBSDK_SetDeviceThermalRules", [](int*, const USBSDK_Rules& r) { return USBSDK_SetDeviceThermalRules(r); },
-         "rules={count=1 ids=[4] types=[2]}"},
-        {"USBSDK_SetDeviceThermalDistance",
-         [](int*, const USBSDK_Rules&) { return USBSDK_SetDeviceThermalDistance(2.5f); }, "metres=2.500"},
-        {"USBSDK_UpdateMainProgram", [](int*, const USBSDK_Rules&) { return USBSDK_UpdateMainProgram("fw.bin"); },
-         "path=\"fw.bin\""},
     };
     for (const Stub& s : stubs) {
         SIMCAM_Reset();

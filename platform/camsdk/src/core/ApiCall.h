@@ -90,7 +90,9 @@ private:
         CamLayer::Lock lock = layer_.lock();
         if (const int error = layer_.checkSession(lock)) return error;
         Session& s = *layer_.session(lock);
-        return fn(lock, layer_.device(lock, s.device), s);
+        SimDevice& d = layer_.device(lock, s.device);
+        if (d.flashing.load(std::memory_order_acquire)) return int(USBSDK_ERR_BUSY);  // a firmware flash runs
+        return fn(lock, d, s);
     }
 
     CamLayer& layer_;

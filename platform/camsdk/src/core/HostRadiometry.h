@@ -36,6 +36,12 @@ public:
 
     // The client rule set (count 0..12), checked by the caller.
     void setRules(const USBSDK_Rules& rules);
+    // The client rule set as last stored (SIMCAM_GetLastRules).
+    USBSDK_Rules rules()
+    {
+        std::lock_guard<std::mutex> guard(lock_);
+        return rules_;
+    }
     void setParams(const USBSDK_CommonTemperParam& params);
     void setLog(bool on);
 

@@ -71,7 +71,15 @@ namespace camsdk {
     X(superRes, 0)                \
     X(rawType, 0)                 \
     X(pseudoIsothermMin, 20)      \
-    X(pseudoIsothermMax, 40)
+    X(pseudoIsothermMax, 40)      \
+    X(sffcEnable, 1)              \
+    X(driftSwitch, 0)             \
+    X(driftThreshold, 5)          \
+    X(corrRestored, 0)            \
+    X(corrSessionMark, 0)         \
+    X(focusMode, 0)               \
+    X(focusPos, 500)              \
+    X(zoomPos, 0)
 
 // The settings USBSDK_SaveDevImageParam saves and USBSDK_FactoryDefault
 // restores; every other setting is saved at once by its own setter.
@@ -133,7 +141,8 @@ namespace camsdk {
     X(secondCalResult, 1)           \
     X(secondCalStallAt, -1)         \
     X(fullCalOk, 1)                 \
-    X(housingOffset, 0.0)
+    X(housingOffset, 0.0)           \
+    X(updateOutcome, 0)
 
 class SimDevice {
 public:
@@ -154,6 +163,20 @@ public:
         int partLength = 0;
         // Common measurement parameters (saved at once by their setter).
         USBSDK_CommonTemperParam temperParams{50, 25.0f, 0.97f, 1.0f, 25.0f};
+        // The camera's own measurement, isotherm record and lens motion
+        // (DeviceThermalApi.cpp, LensApi.cpp).
+        struct DeviceSide {
+            USBSDK_Rules rules{};
+            float distance = 0.0f;
+            USBSDK_IsothermParams isotherm{};
+            USBSDK_IsothermValue isothermValue{0, 20, 30, 40, 255};
+            struct Motion {
+                int rate = 0;     // units per second, signed; 0 with no motion
+                int target = -1;  // automatic focus: position reached after 1 s
+                int origin = 0;
+                int64_t sinceUs = 0;
+            } focus, zoom;
+        } deviceSide;
     };
 
     struct Knobs {
@@ -233,6 +256,11 @@ public:
 
     int openAttempts = 0;
     bool rebooting = false;  // between USBSDK_Reboot and the device's return
+    // Firmware flash (every other operation is BUSY meanwhile) and the data
+    // collection store, owned by their command families.
+    std::atomic<bool> flashing{false};
+    struct Collection;
+    Collection* collection = nullptr;  // made on first use, kept for the process
     // Scene of SIMCAM_SetScene; frames take it up from the next one.
     SIMCAM_Scene scene{};
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "ApiCall.h"
+#include "HostRadiometry.h"
 #include "SceneRecord.h"
 #include "simcam.h"
 
@@ -289,23 +290,24 @@ CAMSDK_API int SIMCAM_GetTruth(int index, int x, int y, float* tempC)
     return 1;
 }
 
-// Firmware, rule and data-collection controls: refused until those command
-// families are wired in.
-CAMSDK_API int SIMCAM_SetUpdateBehaviour(int, int, int)
+// Client set: the host engine's, for the session's device; device set: the
+// device's own. The calibration boxes and rectangles are refused until
+// those families keep theirs.
+CAMSDK_API int SIMCAM_GetLastRules(int index, int which, USBSDK_Rules* out)
 {
-    return 0;
-}
-CAMSDK_API int SIMCAM_GetLastRules(int, int, USBSDK_Rules*)
-{
-    return 0;
-}
-CAMSDK_API int SIMCAM_SetProDebugReply(int, int, const unsigned char*, int)
-{
-    return 0;
-}
-CAMSDK_API int SIMCAM_AddDataCollectSamples(int, int)
-{
-    return 0;
+    if (!out || which < 0 || which > 1) return 0;
+    bool ofSession = false;
+    USBSDK_Rules rules{};
+    {
+        auto lock = simLayer().lock();
+        if (!validIndex(lock, index)) return 0;
+        const camsdk::Session* s = simLayer().session(lock);
+        ofSession = s && s->device == index;
+        if (which == 1) rules = simLayer().device(lock, index).working().deviceSide.rules;
+    }
+    if (which == 0 && ofSession) rules = camsdk::HostRadiometry::instance().rules();
+    *out = rules;
+    return 1;
 }
 
 }  // extern "C"
