@@ -1,6 +1,7 @@
 // Equilibrium, NUC, SFFC, drift (DeltaB), bad pixels and checks: ranges,
 // order of the procedures, capacities, save records and timings on the
 // manual clock.
+#include <unistd.h>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -475,7 +476,7 @@ TEST_F(CorrectionsTest, NucBackupFileLayout)
 {
     ASSERT_EQ(SIMCAM_SetFrameSize(0, 64, 32), 1);
     openDevice();
-    const std::string path = ::testing::TempDir() + "calidra_nuc_backup.bin";
+    const std::string path = ::testing::TempDir() + std::to_string(getpid()) + "_calidra_nuc_backup.bin";
     ASSERT_EQ(USBSDK_GetNUCBackup(path.c_str()), 1);
     std::ifstream in(path, std::ios::binary);
     const std::vector<unsigned char> b((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

@@ -1,6 +1,8 @@
 // Firmware update on the manual clock: outcomes and file checks, the
 // progress and BUSY answers other threads see during the flash, and the
 // reboot afterwards.
+#include <unistd.h>
+
 #include <cstdio>
 #include <mutex>
 #include <string>
@@ -27,7 +29,8 @@ protected:
     }
     static std::string writeFile(const char* name, size_t bytes)
     {
-        const std::string path = ::testing::TempDir() + name;
+        // Test processes run side by side: names of their own.
+        const std::string path = ::testing::TempDir() + std::to_string(getpid()) + "_" + name;
         std::FILE* f = std::fopen(path.c_str(), "wb");
         EXPECT_NE(f, nullptr);
         if (!f) return path;
