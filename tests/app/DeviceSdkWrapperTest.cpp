@@ -2,12 +2,14 @@
 // and the frame dump.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <fstream>
 #include <iterator>
 #include <vector>
 
 #include "DeviceSdkWrapper.h"
+#include "RadioPictureWriter.h"
 #include "ScratchDir.h"
 #include "simcam.h"
 
@@ -69,6 +71,58 @@ TEST_F(DeviceSdkWrapperTest, ResultsBecomeBool)
     EXPECT_GT(w, 0);
     EXPECT_TRUE(sdk().Close());
     EXPECT_FALSE(sdk().Connect());
+}
+
+// The program's path to live frames: open through the facade, frames from
+// the camera layer, temperatures through thermcore.
+TEST_F(DeviceSdkWrapperTest, FramesOfTheOpenedCameraReadBackTheScene)
+{
+    struct Case {
+        int w, h, fps;
+    };
+    for (const Case c : {Case{640, 512, 25}, Case{384, 288, 30}}) {
+        SCOPED_TRACE(testing::Message() << c.w << "x" << c.h);
+        SIMCAM_Reset();
+        ASSERT_EQ(SIMCAM_SetClockMode(1), 1);
+        ASSERT_EQ(SIMCAM_SetFrameSize(0, c.w, c.h), 1);
+        SIMCAM_DeviceProfile profile;
+        ASSERT_EQ(SIMCAM_GetDeviceProfile(0, &profile), 1);
+        profile.fps = c.fps;
+        ASSERT_EQ(SIMCAM_SetDeviceProfile(0, &profile), 1);
+        ASSERT_TRUE(openCamera());
+
+        static std::vector<uint8_t> raw;
+        static int frames;
+        frames = 0;
+        ASSERT_EQ(USBSDK_StartRealPlay(
+                      [](const unsigned char*, int, const unsigned char* r, int rLen, int, int, void*) {
+                          raw.assign(r, r + rLen);
+                          ++frames;
+                      },
+                      &raw),
+                  1);
+        ASSERT_EQ(SIMCAM_AdvanceTime(1000), 1);
+        EXPECT_EQ(frames, c.fps);
+        ASSERT_EQ(raw.size(), size_t(c.w) * c.h * 2 + USBSDK_REDUNDATA_SIZE);
+
+        ThermalGraphHeader header = fixtures::thermalGraphHeader(c.w, c.h);
+        std::vector<float> t(size_t(c.w) * c.h);
+        ASSERT_EQ(HM_analyRadioData(&header, raw.data()), 0);
+        ASSERT_EQ(HM_getAxPixelsTemperature(0, t.data()), 0);
+        // The hot disc circles the centre once in 10 s: the last frame is
+        // frame fps - 1. Cold disc, warm rectangle and background stand still.
+        const double phase = 6.283185307179586 * (c.fps - 1) / (10.0 * c.fps);
+        const int px[][2] = {{int((0.5 + 0.25 * std::cos(phase)) * c.w), int((0.5 + 0.25 * std::sin(phase)) * c.h)},
+                             {int(0.85 * c.w), int(0.85 * c.h)},
+                             {int(0.15 * c.w), int(0.2 * c.h)},
+                             {int(0.1 * c.w), int(0.75 * c.h)}};
+        for (const auto& p : px) {
+            float truth = 0.0f;
+            ASSERT_EQ(SIMCAM_GetTruth(0, p[0], p[1], &truth), 1);
+            EXPECT_NEAR(t[size_t(p[1]) * c.w + p[0]], truth, 0.05) << p[0] << "," << p[1];
+        }
+        EXPECT_TRUE(sdk().Close());
+    }
 }
 
 TEST_F(DeviceSdkWrapperTest, SleepingFollowsSuccessfulCallsOnly)
@@ -176,7 +230,8 @@ TEST_F(DeviceSdkWrapperTest, DumpNeedsAConnectedCameraAndAWritablePath)
     sdk().setFrameDumpEnable(true, DeviceSdkWrapper::kDumpYuv);
     EXPECT_FALSE(sdk().startFrameDump(QString::fromStdString(dir_.file("a.dump")), 1, nullptr, nullptr, 0));
     ASSERT_TRUE(openCamera());
-    EXPECT_FALSE(sdk().startFrameDump(QString::fromStdString(dir_.file("no/such/folder/a.dump")), 1, nullptr, nullptr, 0));
+    EXPECT_FALSE(
+        sdk().startFrameDump(QString::fromStdString(dir_.file("no/such/folder/a.dump")), 1, nullptr, nullptr, 0));
     EXPECT_TRUE(sdk().startFrameDump(QString::fromStdString(dir_.file("a.dump")), 1, nullptr, nullptr, 0));
 }
 

@@ -149,6 +149,50 @@ TEST_F(ThermalApiTest, HotAndColdSpotCoverTheLastRowAndColumn)
     EXPECT_EQ(spot.hotY, norm(kH - 1, kH));
 }
 
+// The display is flipped, the rule overlay draws in display coordinates and
+// sends sensor coordinates: a rule over the displayed hot disc reads it.
+TEST_F(ThermalApiTest, RuleOverTheDisplayedHotDiscWithFlip2)
+{
+    static std::vector<uint8_t> display;
+    start([](SIMCAM_Scene& s) { s.displayNoise = 0.0; });
+    ASSERT_EQ(USBSDK_SetColor(0), 1);  // white hot
+    ASSERT_EQ(USBSDK_SetImageFlipMode(2), 1);
+    ASSERT_EQ(USBSDK_StartRealPlay([](const unsigned char* yuv, int yuvLen, const unsigned char*, int, int, int,
+                                      void*) { display.assign(yuv, yuv + yuvLen); },
+                                   &display),
+              1);
+    ASSERT_EQ(USBSDK_OpenThermalFunction(), 1);
+    ASSERT_EQ(SIMCAM_StepFrames(2), 1);
+    ASSERT_EQ(display.size(), size_t(kW) * kH * 2);
+
+    // Centre of the brightest display pixels (UYVY: Y at odd bytes).
+    int best = -1;
+    long sumX = 0, sumY = 0, n = 0;
+    for (int y = 0; y < kH; ++y)
+        for (int x = 0; x < kW; ++x) {
+            const int luma = display[(size_t(y) * kW + x) * 2 + 1];
+            if (luma > best) {
+                best = luma;
+                sumX = sumY = n = 0;
+            }
+            if (luma == best) {
+                sumX += x;
+                sumY += y;
+                ++n;
+            }
+        }
+    const int shownX = int(sumX / n), shownY = int(sumY / n);
+    // Flip 2 mirrors columns only.
+    const int sensorX = kW - 1 - shownX, sensorY = shownY;
+    EXPECT_NEAR(shownX, kW - 1 - int(0.75 * kW), 2);  // the disc shows on the left
+
+    USBSDK_Rules rules{};
+    rules.count = 1;
+    rules.rule[0] = pointRule(1, sensorX, sensorY);
+    ASSERT_EQ(USBSDK_SetThermalRules(rules), 1);
+    EXPECT_NEAR(measure(1).avgTemp, 65.0, 0.05);
+}
+
 TEST_F(ThermalApiTest, RefusalsSayWhy)
 {
     start();
