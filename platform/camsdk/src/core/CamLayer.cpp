@@ -9,6 +9,7 @@
 #include <string>
 #include <thread>
 
+#include "FamilyState.h"
 #include "SceneFrameSource.h"
 
 namespace camsdk {
@@ -70,6 +71,8 @@ void CamLayer::configure(Lock& lock)
     for (int i = 0; i < int(devices_.size()); ++i) {
         devices_[size_t(i)].reset(i, options_);
         devices_[size_t(i)].setPresent(i < deviceCount_);
+        clearDataCollection(devices_[size_t(i)]);
+        forgetCorrections(devices_[size_t(i)]);
     }
     clock_.setManual(options_.manualClock());
     faults_.clear();
@@ -122,6 +125,13 @@ void CamLayer::publishSession(const Lock&)
 {
     sessionLost_.store(session_ && session_->lost, std::memory_order_release);
     sessionIndex_.store(session_ ? session_->device : -1, std::memory_order_release);
+}
+
+bool CamLayer::flashRunning(const Lock&) const
+{
+    for (const SimDevice& d : devices_)
+        if (d.flashing.load(std::memory_order_acquire)) return true;
+    return false;
 }
 
 int CamLayer::checkSession(const Lock&) const
@@ -200,7 +210,11 @@ int CamLayer::setConnectType(int type)
 int CamLayer::open(const USBSDK_DeviceInfo& info)
 {
     const USBSDK_DeviceInfo wanted = info;  // the caller's record is read during the call only
-    close();                                // a stale session must not block a reconnect
+    {
+        Lock lock(mutex_);
+        if (flashRunning(lock)) return USBSDK_ERR_BUSY;  // the camera is busy flashing
+    }
+    close();  // a stale session must not block a reconnect
 
     Lock lock(mutex_);
     const bool byPort = connectType() == 1 || wanted.sdkDeviceId == 0;
@@ -233,6 +247,8 @@ int CamLayer::open(const USBSDK_DeviceInfo& info)
     session->device = index;
     session->identity = device.profile();
     session->serial = byPort;
+    session->startUs = clock_.nowUs();
+    session->number = ++opens_;
     session->stream =
         std::make_shared<FrameStream>(clock_, std::make_unique<SceneFrameSource>(*this, device, clock_.nowUs()));
     session_ = std::move(session);
@@ -249,6 +265,9 @@ int CamLayer::close()
     {
         Lock lock(mutex_);
         if (!session_) return USBSDK_ERR_NOT_OPEN;
+        if (devices_[size_t(session_->device)].flashing.load(std::memory_order_acquire)) return USBSDK_ERR_BUSY;
+        // The session's background procedures end with it.
+        stopDataCollection(devices_[size_t(session_->device)]);
         stream = detachStream(lock);
         session_.reset();
         publishSession(lock);
@@ -262,6 +281,7 @@ int CamLayer::startRealPlay(USBSDK_RealPlayCallback cb, void* user)
 {
     Lock lock(mutex_);
     if (const int err = checkSession(lock)) return err;
+    if (devices_[size_t(session_->device)].flashing.load(std::memory_order_acquire)) return USBSDK_ERR_BUSY;
     if (!cb || !user) return USBSDK_ERR_INVALID_ARG;
     if (session_->serial || !devices_[size_t(session_->device)].deliversVideo()) return USBSDK_ERR_NOT_SUPPORTED;
     switch (session_->stream->addSink(cb, user)) {
@@ -282,6 +302,7 @@ int CamLayer::stopRealPlay(void* user)
     {
         Lock lock(mutex_);
         if (const int err = checkSession(lock)) return err;
+        if (devices_[size_t(session_->device)].flashing.load(std::memory_order_acquire)) return USBSDK_ERR_BUSY;
         stream = session_->stream;
     }
     return stream->removeSinks(user) > 0 ? 0 : int(USBSDK_ERR_NOT_FOUND);
@@ -297,6 +318,8 @@ void CamLayer::reset()
         configure(lock);
     }
     finishStream(std::move(stream));
+    clearProDebugScripts();
+    clearUpdateProgress();
 }
 
 bool CamLayer::setDeviceCount(int n)
@@ -314,6 +337,8 @@ bool CamLayer::setDeviceCount(int n)
         for (int i = deviceCount_; i < n; ++i) {
             SimDevice& d = devices_[size_t(i)];
             d.reset(i, options_);
+            clearDataCollection(d);
+            forgetCorrections(d);
             events_.post(1, d.listEntry(connectType()));
         }
         deviceCount_ = n;

@@ -105,6 +105,8 @@ private:
     // Marks the session lost when it runs on device index.
     std::shared_ptr<FrameStream> loseSessionOn(const Lock&, int index);
     void publishSession(const Lock&);
+    // True while a firmware flash runs on any device.
+    bool flashRunning(const Lock&) const;
     bool advanceToLocked(int64_t targetUs);
     static void stopAtExit();
 
@@ -135,6 +137,8 @@ private:
     std::atomic<int> sessionIndex_{-1};
     std::atomic<bool> sessionLost_{false};
     std::atomic<int64_t> confirmAtUs_{0};
+
+    uint64_t opens_ = 0;  // sessions opened, for Session::number
 
     std::atomic<int> lastError_{0};
     std::atomic<int> connectType_{0};

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "ApiCall.h"
+#include "FamilyState.h"
 #include "SceneRecord.h"
 #include "SimRadiometry.h"
 #include "SimScene.h"
@@ -33,7 +34,7 @@ struct SimDevice::Collection {
     std::vector<USBSDK_DataCollectEntry> samples;
     int64_t intervalUs = 0;  // 0: not sampling
     int64_t nextUs = 0;      // time of the next sample
-    int64_t startUs = 0;     // sampling (re)started; the body warms from here
+    int64_t openUs = 0;      // the sampling session's open; the body warms from here
     // Renderers of the sampled frame, kept between samples for their caches.
     SimScene scene{16, 16};
     SimRadiometry radiometry;
@@ -93,7 +94,7 @@ USBSDK_DataCollectEntry sampleAt(CamLayer& l, SimDevice& d, SimDevice::Collectio
     for (uint16_t v : c.raw) sum += v;
     const int mean = int((sum + c.raw.size() / 2) / c.raw.size());
 
-    const SimScene::Body body = SimScene::body(double(tUs - c.startUs) / 1e6, d.knobs().housingOffset);
+    const SimScene::Body body = SimScene::body(std::max(double(tUs - c.openUs) / 1e6, 0.0), d.knobs().housingOffset);
     const int cx = w / 2, cy = h / 2;
     USBSDK_DataCollectEntry e{};
     e.time = utcSeconds(l, tUs);
@@ -130,12 +131,37 @@ void takeDue(CamLayer& l, SimDevice& d)
 
 }  // namespace
 
+namespace camsdk {
+
+void stopDataCollection(SimDevice& d)
+{
+    if (!d.collection) return;
+    takeDue(CamLayer::instance(), d);  // what fell due before the close stays
+    d.collection->intervalUs = 0;
+}
+
+void clearDataCollection(SimDevice& d)
+{
+    if (!d.collection) return;
+    d.collection->samples.clear();
+    d.collection->intervalUs = 0;
+}
+
+int dataCollectionSamples(SimDevice& d)
+{
+    if (!d.collection) return 0;
+    takeDue(CamLayer::instance(), d);
+    return int(d.collection->samples.size());
+}
+
+}  // namespace camsdk
+
 extern "C" {
 
 CAMSDK_API int USBSDK_SetDataCollectInterval(int on, int seconds)
 {
     ApiCall call(__func__, ArgText::of("on", on, "seconds", seconds));
-    return call.device([&](Lock&, SimDevice& d, Session&) {
+    return call.device([&](Lock&, SimDevice& d, Session& session) {
         if (d.live().deviceType.load() != 1) return int(USBSDK_ERR_NOT_SUPPORTED);
         if (on != 0 && on != 1) return int(USBSDK_ERR_INVALID_ARG);
         if (on == 1 && (seconds < 1 || seconds > kMaxIntervalS)) return int(USBSDK_ERR_INVALID_ARG);
@@ -146,7 +172,7 @@ CAMSDK_API int USBSDK_SetDataCollectInterval(int on, int seconds)
         if (on == 1) {
             c.intervalUs = int64_t(seconds) * 1000000;
             c.nextUs = now + c.intervalUs;
-            c.startUs = now;
+            c.openUs = session.startUs;
         } else {
             c.intervalUs = 0;
         }

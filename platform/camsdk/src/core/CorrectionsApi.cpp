@@ -4,10 +4,9 @@
 // Plain switches (SFFC enable, drift switch and threshold) are settings rows
 // of SimDevice. The rest lives here, one block per device, under the layer's
 // state mutex: saved records and lists survive the session; everything
-// marked "session" starts again at every open. Two marker rows tell us when
-// the device was recreated (corrRestored back to 0 in the saved set) and
-// when a new session began (corrSessionMark back to 0 in the working set,
-// which every open reloads from the saved one).
+// marked "session" starts again at every open (we notice a new session by
+// its number) and everything goes back to the factory when the layer makes
+// the device afresh.
 //
 // Timed procedures (drift collection and check) are worked out from their
 // start time whenever someone looks, so they follow the simulator clock in
@@ -22,6 +21,7 @@
 #include <vector>
 
 #include "ApiCall.h"
+#include "FamilyState.h"
 #include "SceneRecord.h"
 #include "SimRadiometry.h"
 #include "SimScene.h"
@@ -68,7 +68,10 @@ struct Corrections {
     std::vector<Pixel> savedPixels;
     std::vector<int> savedCols;
 
+    bool factoryPending = true;  // saved lists still to be made for the device's size
+
     // session
+    uint64_t sessionNumber = 0;  // Session::number the block belongs to
     int64_t sessionStartUs = 0;
     bool nucStep1 = false;
     bool nucReady = false;
@@ -87,29 +90,36 @@ struct Corrections {
 
 std::array<Corrections, SimOptions::kMaxDevices> gState;
 
-// The device's block, brought up to date with recreation and session start.
-Corrections& stateOf(SimDevice& d, int64_t nowUs)
+// The factory lists are the scene's defects at the device's size when the
+// block is first used after the device was made.
+void factoryLists(SimDevice& d, Corrections& c)
+{
+    if (!c.factoryPending) return;
+    c.factoryPending = false;
+    const SimScene scene(std::max(d.profile().width, 1), std::max(d.profile().height, 1));
+    for (const SimScene::StuckPixel& p : scene.stuckPixels()) c.savedPixels.push_back({p.x, p.y});
+    c.savedCols.push_back(scene.badColumn());
+}
+
+// The session part starts again with the session: lists <- saved ones.
+void beginSession(Corrections& c, const Session& session)
+{
+    c.sessionNumber = session.number;
+    c.sessionStartUs = session.startUs;
+    c.nucStep1 = c.nucReady = c.sffcReady = false;
+    c.pixels = c.savedPixels;
+    c.cols = c.savedCols;
+    c.autoRemoved.clear();
+    c.drift_ = DriftPhase::kIdle;
+    c.driftHeatC = 0.0;
+}
+
+// The device's block, brought up to date with the session.
+Corrections& stateOf(SimDevice& d, const Session& session)
 {
     Corrections& c = gState[size_t(d.index())];
-    if (d.saved().corrRestored == 0) {
-        c = Corrections();
-        const SimScene scene(std::max(d.profile().width, 1), std::max(d.profile().height, 1));
-        for (const SimScene::StuckPixel& p : scene.stuckPixels()) c.savedPixels.push_back({p.x, p.y});
-        c.savedCols.push_back(scene.badColumn());
-        d.saved().corrRestored = 1;
-        d.working().corrSessionMark = 0;
-    }
-    if (d.working().corrSessionMark == 0) {
-        c.sessionStartUs = nowUs;
-        c.nucStep1 = c.nucReady = c.sffcReady = false;
-        c.pixels = c.savedPixels;
-        c.cols = c.savedCols;
-        c.autoRemoved.clear();
-        c.drift_ = DriftPhase::kIdle;
-        c.driftHeatC = 0.0;
-        d.working().corrSessionMark = 1;
-        d.working().corrRestored = 1;
-    }
+    factoryLists(d, c);
+    if (c.sessionNumber != session.number) beginSession(c, session);
     return c;
 }
 
@@ -293,6 +303,57 @@ double measuredUniformity(CamLayer& layer, const CamLayer::Lock& lock, SimDevice
 }
 
 }  // namespace
+
+void forgetCorrections(SimDevice& d)
+{
+    Corrections& c = gState[size_t(d.index())];
+    c = Corrections();
+    (void)d;
+}
+
+// The block outside a session: the lists as they were last, the factory
+// ones before any.
+static Corrections& lastStateOf(SimDevice& d)
+{
+    Corrections& c = gState[size_t(d.index())];
+    if (c.factoryPending) {
+        factoryLists(d, c);
+        c.pixels = c.savedPixels;
+        c.cols = c.savedCols;
+    }
+    return c;
+}
+
+bool correctionsState(SimDevice& d, const Session* session, int64_t nowUs, const std::string& key, double* v)
+{
+    Corrections& c = session ? stateOf(d, *session) : lastStateOf(d);
+    advanceDrift(c, d, nowUs);
+    if (key == "driftStatus")
+        *v = driftStatus(c);
+    else if (key == "driftRise")
+        *v = driftRiseC(c, d, nowUs);
+    else if (key == "badPixels")
+        *v = double(c.pixels.size());
+    else if (key == "badCols")
+        *v = double(c.cols.size());
+    else if (key == "autoRemoved")
+        *v = double(c.autoRemoved.size());
+    else
+        return false;
+    return true;
+}
+
+CorrectedDefects correctedDefects(SimDevice& d, const Session* session)
+{
+    const Corrections& c = session ? stateOf(d, *session) : lastStateOf(d);
+    CorrectedDefects out;
+    out.pixels.reserve(c.pixels.size() + c.autoRemoved.size());
+    for (const Pixel& p : c.pixels) out.pixels.emplace_back(p.x, p.y);
+    for (const Pixel& p : c.autoRemoved) out.pixels.emplace_back(p.x, p.y);
+    out.columns = c.cols;
+    return out;
+}
+
 }  // namespace camsdk
 
 using camsdk::ApiCall;
@@ -309,10 +370,10 @@ extern "C" {
 CAMSDK_API int USBSDK_ThermalBalanceCheck(int* state)
 {
     ApiCall call("USBSDK_ThermalBalanceCheck", ArgText::of("state", state));
-    return call.device([&](CamLayer::Lock&, SimDevice& d, Session&) {
+    return call.device([&](CamLayer::Lock&, SimDevice& d, Session& session) {
         if (!state) return int(USBSDK_ERR_INVALID_ARG);
         const int64_t t = camsdk::now(call);
-        const Corrections& c = camsdk::stateOf(d, t);
+        const Corrections& c = camsdk::stateOf(d, session);
         const double forced = d.knobs().balanced;
         const int v =
             forced >= 0 ? (forced != 0 ? 1 : 0) : (t - c.sessionStartUs >= int64_t(d.knobs().warmupMs * 1000.0));
@@ -327,9 +388,9 @@ CAMSDK_API int USBSDK_ThermalBalanceCheck(int* state)
 CAMSDK_API int USBSDK_NUCBlackOperator(int step, int* rate)
 {
     ApiCall call("USBSDK_NUCBlackOperator", ArgText::of("step", step, "rate", rate));
-    return call.deviceAfterWait(&SimDevice::Knobs::nucStepMs, [&](CamLayer::Lock&, SimDevice& d, Session&) {
+    return call.deviceAfterWait(&SimDevice::Knobs::nucStepMs, [&](CamLayer::Lock&, SimDevice& d, Session& session) {
         if (!rate || (step != 1 && step != 2)) return int(USBSDK_ERR_INVALID_ARG);
-        Corrections& c = camsdk::stateOf(d, camsdk::now(call));
+        Corrections& c = camsdk::stateOf(d, session);
         if (step == 1) {
             c.nucStep1 = true;
             call.setOutputs(std::string());
@@ -346,11 +407,11 @@ CAMSDK_API int USBSDK_NUCBlackOperator(int step, int* rate)
 CAMSDK_API int USBSDK_GetNUCSaveCountAndTime(unsigned int* time, unsigned int* count, int record)
 {
     ApiCall call("USBSDK_GetNUCSaveCountAndTime", ArgText::of("time", time, "count", count, "record", record));
-    return call.device([&](CamLayer::Lock&, SimDevice& d, Session&) {
+    return call.device([&](CamLayer::Lock&, SimDevice& d, Session& session) {
         if (!time || !count) return int(USBSDK_ERR_INVALID_ARG);
         if (const int e = camsdk::recordError(record, camsdk::kNucRecords, camsdk::nucRecordAvailable(d, record)))
             return e;
-        const camsdk::SaveRecord r = camsdk::stateOf(d, camsdk::now(call)).nuc[size_t(record)];
+        const camsdk::SaveRecord r = camsdk::stateOf(d, session).nuc[size_t(record)];
         *time = r.time;
         *count = r.count;
         call.setOutputs(ArgText::of("time", r.time, "count", r.count));
@@ -361,10 +422,10 @@ CAMSDK_API int USBSDK_GetNUCSaveCountAndTime(unsigned int* time, unsigned int* c
 CAMSDK_API int USBSDK_SetNUCSaveCountAndTime(unsigned int time, unsigned int count, int record)
 {
     ApiCall call("USBSDK_SetNUCSaveCountAndTime", ArgText::of("time", time, "count", count, "record", record));
-    return call.device([&](CamLayer::Lock&, SimDevice& d, Session&) {
+    return call.device([&](CamLayer::Lock&, SimDevice& d, Session& session) {
         if (const int e = camsdk::recordError(record, camsdk::kNucRecords, camsdk::nucRecordAvailable(d, record)))
             return e;
-        Corrections& c = camsdk::stateOf(d, camsdk::now(call));
+        Corrections& c = camsdk::stateOf(d, session);
         if (!c.nucReady) return int(USBSDK_ERR_BAD_STATE);
         c.nuc[size_t(record)] = {time, count};
         return 0;
@@ -377,7 +438,7 @@ CAMSDK_API int USBSDK_GetNUCBackup(const char* path)
     std::vector<unsigned char> bytes;
     const int built = call.device([&](CamLayer::Lock&, SimDevice& d, Session& s) {
         if (!path || !*path) return int(USBSDK_ERR_INVALID_ARG);
-        const Corrections& c = camsdk::stateOf(d, camsdk::now(call));
+        const Corrections& c = camsdk::stateOf(d, s);
         bytes = camsdk::nucBackup(c, s, d.live().width.load(), d.live().height.load());
         std::FILE* f = std::fopen(path, "wb");
         if (!f) return int(USBSDK_ERR_IO);
@@ -414,8 +475,8 @@ CAMSDK_API int USBSDK_SetSFFCEnable(int enable)
 CAMSDK_API int USBSDK_SFFCCollect(void)
 {
     ApiCall call("USBSDK_SFFCCollect", std::string());
-    return call.deviceAfterWait(&SimDevice::Knobs::sffcCollectMs, [&](CamLayer::Lock&, SimDevice& d, Session&) {
-        camsdk::stateOf(d, camsdk::now(call)).sffcReady = true;
+    return call.deviceAfterWait(&SimDevice::Knobs::sffcCollectMs, [&](CamLayer::Lock&, SimDevice& d, Session& session) {
+        camsdk::stateOf(d, session).sffcReady = true;
         d.working().sffcEnable = d.saved().sffcEnable = 1;
         return 0;
     });
@@ -424,11 +485,11 @@ CAMSDK_API int USBSDK_SFFCCollect(void)
 CAMSDK_API int USBSDK_GetSFFCSaveCountAndTime(unsigned int* time, unsigned int* count, int record)
 {
     ApiCall call("USBSDK_GetSFFCSaveCountAndTime", ArgText::of("time", time, "count", count, "record", record));
-    return call.device([&](CamLayer::Lock&, SimDevice& d, Session&) {
+    return call.device([&](CamLayer::Lock&, SimDevice& d, Session& session) {
         if (!time || !count) return int(USBSDK_ERR_INVALID_ARG);
         if (const int e = camsdk::recordError(record, camsdk::kSffcRecords, camsdk::sffcRecordAvailable(d, record)))
             return e;
-        const camsdk::SaveRecord r = camsdk::stateOf(d, camsdk::now(call)).sffc[size_t(record)];
+        const camsdk::SaveRecord r = camsdk::stateOf(d, session).sffc[size_t(record)];
         *time = r.time;
         *count = r.count;
         call.setOutputs(ArgText::of("time", r.time, "count", r.count));
@@ -439,10 +500,10 @@ CAMSDK_API int USBSDK_GetSFFCSaveCountAndTime(unsigned int* time, unsigned int* 
 CAMSDK_API int USBSDK_SetSFFCSaveCountAndTime(unsigned int time, unsigned int count, int record)
 {
     ApiCall call("USBSDK_SetSFFCSaveCountAndTime", ArgText::of("time", time, "count", count, "record", record));
-    return call.device([&](CamLayer::Lock&, SimDevice& d, Session&) {
+    return call.device([&](CamLayer::Lock&, SimDevice& d, Session& session) {
         if (const int e = camsdk::recordError(record, camsdk::kSffcRecords, camsdk::sffcRecordAvailable(d, record)))
             return e;
-        Corrections& c = camsdk::stateOf(d, camsdk::now(call));
+        Corrections& c = camsdk::stateOf(d, session);
         if (!c.sffcReady) return int(USBSDK_ERR_BAD_STATE);
         c.sffc[size_t(record)] = {time, count};
         return 0;
@@ -452,11 +513,11 @@ CAMSDK_API int USBSDK_SetSFFCSaveCountAndTime(unsigned int time, unsigned int co
 CAMSDK_API int USBSDK_GetTwoSFFCEnvironment(int* env)
 {
     ApiCall call("USBSDK_GetTwoSFFCEnvironment", ArgText::of("env", env));
-    return call.device([&](CamLayer::Lock&, SimDevice& d, Session&) {
+    return call.device([&](CamLayer::Lock&, SimDevice& d, Session& session) {
         if (d.live().supportTwoSFFC.load() == 0) return int(USBSDK_ERR_NOT_SUPPORTED);
         if (!env) return int(USBSDK_ERR_INVALID_ARG);
         const int64_t t = camsdk::now(call);
-        Corrections& c = camsdk::stateOf(d, t);
+        Corrections& c = camsdk::stateOf(d, session);
         camsdk::advanceDrift(c, d, t);
         const double heat = c.driftHeatC + camsdk::driftRiseC(c, d, t) + d.knobs().housingOffset;
         const double housing = camsdk::SimScene::body(double(t - c.sessionStartUs) / 1e6, heat).housing;
@@ -508,12 +569,12 @@ CAMSDK_API int USBSDK_GetTemperDriftThreshold(int* v)
 CAMSDK_API int USBSDK_CollectTemperDrift(int threshold)
 {
     ApiCall call("USBSDK_CollectTemperDrift", ArgText::of("threshold", threshold));
-    return call.device([&](CamLayer::Lock&, SimDevice& d, Session&) {
+    return call.device([&](CamLayer::Lock&, SimDevice& d, Session& session) {
         if (!camsdk::deltaB(d)) return int(USBSDK_ERR_NOT_SUPPORTED);
         if (threshold < 1 || threshold > 10) return int(USBSDK_ERR_INVALID_ARG);
         if (d.working().driftSwitch != 1) return int(USBSDK_ERR_BAD_STATE);
         const int64_t t = camsdk::now(call);
-        Corrections& c = camsdk::stateOf(d, t);
+        Corrections& c = camsdk::stateOf(d, session);
         camsdk::advanceDrift(c, d, t);
         if (c.drift_ == camsdk::DriftPhase::kCollecting || c.drift_ == camsdk::DriftPhase::kChecking)
             return int(USBSDK_ERR_BUSY);
@@ -530,11 +591,11 @@ CAMSDK_API int USBSDK_CollectTemperDrift(int threshold)
 CAMSDK_API int USBSDK_GetTemperDriftCollectResult(unsigned char* status, int* rise)
 {
     ApiCall call("USBSDK_GetTemperDriftCollectResult", ArgText::of("status", status, "rise", rise));
-    return call.device([&](CamLayer::Lock&, SimDevice& d, Session&) {
+    return call.device([&](CamLayer::Lock&, SimDevice& d, Session& session) {
         if (!camsdk::deltaB(d)) return int(USBSDK_ERR_NOT_SUPPORTED);
         if (!status || !rise) return int(USBSDK_ERR_INVALID_ARG);
         const int64_t t = camsdk::now(call);
-        Corrections& c = camsdk::stateOf(d, t);
+        Corrections& c = camsdk::stateOf(d, session);
         camsdk::advanceDrift(c, d, t);
         const unsigned char st = camsdk::driftStatus(c);
         const int hundredths = int(std::lround(camsdk::driftRiseC(c, d, t) * 100.0));
@@ -548,10 +609,10 @@ CAMSDK_API int USBSDK_GetTemperDriftCollectResult(unsigned char* status, int* ri
 CAMSDK_API int USBSDK_CheckTemperDrift(void)
 {
     ApiCall call("USBSDK_CheckTemperDrift", std::string());
-    return call.device([&](CamLayer::Lock&, SimDevice& d, Session&) {
+    return call.device([&](CamLayer::Lock&, SimDevice& d, Session& session) {
         if (!camsdk::deltaB(d)) return int(USBSDK_ERR_NOT_SUPPORTED);
         const int64_t t = camsdk::now(call);
-        Corrections& c = camsdk::stateOf(d, t);
+        Corrections& c = camsdk::stateOf(d, session);
         camsdk::advanceDrift(c, d, t);
         if (camsdk::driftStatus(c) != camsdk::kDriftCollected) return int(USBSDK_ERR_BAD_STATE);
         c.drift_ = camsdk::DriftPhase::kChecking;
@@ -563,10 +624,10 @@ CAMSDK_API int USBSDK_CheckTemperDrift(void)
 CAMSDK_API int USBSDK_GetTemperDriftDataAndCounts(USBSDK_TemperDriftRecord* r)
 {
     ApiCall call("USBSDK_GetTemperDriftDataAndCounts", ArgText::of("r", r));
-    return call.device([&](CamLayer::Lock&, SimDevice& d, Session&) {
+    return call.device([&](CamLayer::Lock&, SimDevice& d, Session& session) {
         if (!camsdk::deltaB(d)) return int(USBSDK_ERR_NOT_SUPPORTED);
         if (!r) return int(USBSDK_ERR_INVALID_ARG);
-        *r = camsdk::stateOf(d, camsdk::now(call)).drift;
+        *r = camsdk::stateOf(d, session).drift;
         call.setOutputs(ArgText::of("r", *r));
         return 0;
     });
@@ -575,10 +636,10 @@ CAMSDK_API int USBSDK_GetTemperDriftDataAndCounts(USBSDK_TemperDriftRecord* r)
 CAMSDK_API int USBSDK_SaveTemperDrift(USBSDK_TemperDriftRecord r)
 {
     ApiCall call("USBSDK_SaveTemperDrift", ArgText::of("r", r));
-    return call.device([&](CamLayer::Lock&, SimDevice& d, Session&) {
+    return call.device([&](CamLayer::Lock&, SimDevice& d, Session& session) {
         if (!camsdk::deltaB(d)) return int(USBSDK_ERR_NOT_SUPPORTED);
         const int64_t t = camsdk::now(call);
-        Corrections& c = camsdk::stateOf(d, t);
+        Corrections& c = camsdk::stateOf(d, session);
         camsdk::advanceDrift(c, d, t);
         if (camsdk::driftStatus(c) != camsdk::kDriftQualified) return int(USBSDK_ERR_BAD_STATE);
         c.drift = r;
@@ -592,9 +653,9 @@ CAMSDK_API int USBSDK_SaveTemperDrift(USBSDK_TemperDriftRecord r)
 CAMSDK_API int USBSDK_GetBadPixels(int* rows, int* cols, int capacity, int* count)
 {
     ApiCall call("USBSDK_GetBadPixels", ArgText::of("rows", rows, "cols", cols, "capacity", capacity, "count", count));
-    return call.device([&](CamLayer::Lock&, SimDevice& d, Session&) {
+    return call.device([&](CamLayer::Lock&, SimDevice& d, Session& session) {
         if (!rows || !cols || !count || capacity < 0) return int(USBSDK_ERR_INVALID_ARG);
-        const std::vector<camsdk::Pixel>& list = camsdk::stateOf(d, camsdk::now(call)).pixels;
+        const std::vector<camsdk::Pixel>& list = camsdk::stateOf(d, session).pixels;
         const int n = int(list.size());
         *count = n;
         if (n > capacity) return int(USBSDK_ERR_BUFFER_TOO_SMALL);
@@ -610,7 +671,7 @@ CAMSDK_API int USBSDK_GetBadPixels(int* rows, int* cols, int capacity, int* coun
 CAMSDK_API int USBSDK_SetBadPixels(const int* rows, const int* cols, int n)
 {
     ApiCall call("USBSDK_SetBadPixels", ArgText::of("rows", rows, "cols", cols, "n", n));
-    return call.device([&](CamLayer::Lock&, SimDevice& d, Session&) {
+    return call.device([&](CamLayer::Lock&, SimDevice& d, Session& session) {
         if (n < 0 || n > camsdk::kMaxBadPixels || (n > 0 && (!rows || !cols))) return int(USBSDK_ERR_INVALID_ARG);
         const int w = d.live().width.load(), h = d.live().height.load();
         std::vector<camsdk::Pixel> list;
@@ -619,7 +680,7 @@ CAMSDK_API int USBSDK_SetBadPixels(const int* rows, const int* cols, int n)
             if (p.x < 0 || p.x >= w || p.y < 0 || p.y >= h) return int(USBSDK_ERR_INVALID_ARG);
             if (std::find(list.begin(), list.end(), p) == list.end()) list.push_back(p);
         }
-        camsdk::stateOf(d, camsdk::now(call)).pixels = std::move(list);
+        camsdk::stateOf(d, session).pixels = std::move(list);
         return 0;
     });
 }
@@ -627,9 +688,9 @@ CAMSDK_API int USBSDK_SetBadPixels(const int* rows, const int* cols, int n)
 CAMSDK_API int USBSDK_GetBadPixelCols(int* cols, int capacity, int* count)
 {
     ApiCall call("USBSDK_GetBadPixelCols", ArgText::of("cols", cols, "capacity", capacity, "count", count));
-    return call.device([&](CamLayer::Lock&, SimDevice& d, Session&) {
+    return call.device([&](CamLayer::Lock&, SimDevice& d, Session& session) {
         if (!cols || !count || capacity < 0) return int(USBSDK_ERR_INVALID_ARG);
-        const std::vector<int>& list = camsdk::stateOf(d, camsdk::now(call)).cols;
+        const std::vector<int>& list = camsdk::stateOf(d, session).cols;
         const int n = int(list.size());
         *count = n;
         if (n > capacity) return int(USBSDK_ERR_BUFFER_TOO_SMALL);
@@ -642,7 +703,7 @@ CAMSDK_API int USBSDK_GetBadPixelCols(int* cols, int capacity, int* count)
 CAMSDK_API int USBSDK_SetBadPixelCols(const int* cols, int n)
 {
     ApiCall call("USBSDK_SetBadPixelCols", ArgText::of("cols", cols, "n", n));
-    return call.device([&](CamLayer::Lock&, SimDevice& d, Session&) {
+    return call.device([&](CamLayer::Lock&, SimDevice& d, Session& session) {
         const int w = d.live().width.load();
         if (n < 0 || n > std::min(camsdk::kMaxBadCols, w) || (n > 0 && !cols)) return int(USBSDK_ERR_INVALID_ARG);
         std::vector<int> list;
@@ -650,7 +711,7 @@ CAMSDK_API int USBSDK_SetBadPixelCols(const int* cols, int n)
             if (cols[i] < 0 || cols[i] >= w) return int(USBSDK_ERR_INVALID_ARG);
             if (std::find(list.begin(), list.end(), cols[i]) == list.end()) list.push_back(cols[i]);
         }
-        camsdk::stateOf(d, camsdk::now(call)).cols = std::move(list);
+        camsdk::stateOf(d, session).cols = std::move(list);
         return 0;
     });
 }
@@ -658,8 +719,8 @@ CAMSDK_API int USBSDK_SetBadPixelCols(const int* cols, int n)
 CAMSDK_API int USBSDK_SaveBadPixel(void)
 {
     ApiCall call("USBSDK_SaveBadPixel", std::string());
-    return call.deviceAfterWait(&SimDevice::Knobs::saveMs, [&](CamLayer::Lock&, SimDevice& d, Session&) {
-        Corrections& c = camsdk::stateOf(d, camsdk::now(call));
+    return call.deviceAfterWait(&SimDevice::Knobs::saveMs, [&](CamLayer::Lock&, SimDevice& d, Session& session) {
+        Corrections& c = camsdk::stateOf(d, session);
         c.savedPixels = c.pixels;
         c.savedCols = c.cols;
         return 0;
@@ -669,24 +730,25 @@ CAMSDK_API int USBSDK_SaveBadPixel(void)
 CAMSDK_API int USBSDK_SetAutoRemoveBadPixels(void)
 {
     ApiCall call("USBSDK_SetAutoRemoveBadPixels", std::string());
-    return call.deviceAfterWait(&SimDevice::Knobs::badPixelDetectMs, [&](CamLayer::Lock&, SimDevice& d, Session&) {
-        Corrections& c = camsdk::stateOf(d, camsdk::now(call));
-        const camsdk::SimScene scene(std::max(d.live().width.load(), 1), std::max(d.live().height.load(), 1));
-        for (const camsdk::SimScene::StuckPixel& s : scene.stuckPixels()) {
-            const camsdk::Pixel p{s.x, s.y};
-            const bool corrected = std::find(c.pixels.begin(), c.pixels.end(), p) != c.pixels.end() ||
-                                   std::find(c.autoRemoved.begin(), c.autoRemoved.end(), p) != c.autoRemoved.end();
-            if (!corrected) c.autoRemoved.push_back(p);
-        }
-        return 0;
-    });
+    return call.deviceAfterWait(
+        &SimDevice::Knobs::badPixelDetectMs, [&](CamLayer::Lock&, SimDevice& d, Session& session) {
+            Corrections& c = camsdk::stateOf(d, session);
+            const camsdk::SimScene scene(std::max(d.live().width.load(), 1), std::max(d.live().height.load(), 1));
+            for (const camsdk::SimScene::StuckPixel& s : scene.stuckPixels()) {
+                const camsdk::Pixel p{s.x, s.y};
+                const bool corrected = std::find(c.pixels.begin(), c.pixels.end(), p) != c.pixels.end() ||
+                                       std::find(c.autoRemoved.begin(), c.autoRemoved.end(), p) != c.autoRemoved.end();
+                if (!corrected) c.autoRemoved.push_back(p);
+            }
+            return 0;
+        });
 }
 
 CAMSDK_API int USBSDK_SetClearAutoRemovedBadPixels(void)
 {
     ApiCall call("USBSDK_SetClearAutoRemovedBadPixels", std::string());
-    return call.device([&](CamLayer::Lock&, SimDevice& d, Session&) {
-        camsdk::stateOf(d, camsdk::now(call)).autoRemoved.clear();
+    return call.device([&](CamLayer::Lock&, SimDevice& d, Session& session) {
+        camsdk::stateOf(d, session).autoRemoved.clear();
         return 0;
     });
 }
@@ -708,10 +770,10 @@ CAMSDK_API int USBSDK_ThermalTemperCorrect(float threshold, float* value)
 CAMSDK_API int USBSDK_UniformCheck(float threshold, float* measured)
 {
     ApiCall call("USBSDK_UniformCheck", ArgText::of("threshold", threshold, "measured", measured));
-    return call.device([&](CamLayer::Lock& lock, SimDevice& d, Session&) {
+    return call.device([&](CamLayer::Lock& lock, SimDevice& d, Session& session) {
         if (!d.carriesRaw()) return int(USBSDK_ERR_NOT_SUPPORTED);
         if (!measured || !std::isfinite(threshold)) return int(USBSDK_ERR_INVALID_ARG);
-        const Corrections& c = camsdk::stateOf(d, camsdk::now(call));
+        const Corrections& c = camsdk::stateOf(d, session);
         const double forced = d.knobs().uniformity;
         const float v = float(forced >= 0 ? forced : camsdk::measuredUniformity(call.layer(), lock, d, c));
         *measured = v;

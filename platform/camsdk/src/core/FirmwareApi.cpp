@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "ApiCall.h"
+#include "FamilyState.h"
 
 using camsdk::ApiCall;
 using camsdk::ArgText;
@@ -134,6 +135,16 @@ int flash(ApiCall& call, const char* path, bool needsSession)
 }
 
 }  // namespace
+
+void camsdk::clearUpdateProgress()
+{
+    g_idleProgress.store(0, std::memory_order_relaxed);
+}
+
+int camsdk::updateProgress()
+{
+    return progressNow();
+}
 
 extern "C" {
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ApiCall.h"
+#include "FamilyState.h"
 
 using camsdk::ApiCall;
 using camsdk::ArgText;
@@ -96,6 +97,12 @@ Answer builtIn(ApiCall& call, Lock& lock, SimDevice& d, const Session& s, int cm
 }
 
 }  // namespace
+
+void camsdk::clearProDebugScripts()
+{
+    std::lock_guard<std::mutex> guard(g_scriptMutex);
+    g_scripts.clear();
+}
 
 extern "C" {
 

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "CamLayer.h"
+#include "FamilyState.h"
 #include "SceneRecord.h"
 #include "camsdk.h"
 
@@ -25,7 +26,8 @@ bool sameSettings(const SimDevice::Settings& a, const SimDevice::Settings& b)
     if (a.name != b.name) return false;
     CAMSDK_DEVICE_SETTINGS(CAMSDK_X)
 #undef CAMSDK_X
-    return std::memcmp(&a.temperParams, &b.temperParams, sizeof a.temperParams) == 0;
+    return std::memcmp(&a.temperParams, &b.temperParams, sizeof a.temperParams) == 0 &&
+           std::memcmp(&a.deviceSide.isotherm, &b.deviceSide.isotherm, sizeof a.deviceSide.isotherm) == 0;
 }
 
 SimDisplay::Settings displaySettings(const SimDevice::Settings& d, double displayNoise)
@@ -47,6 +49,9 @@ SimDisplay::Settings displaySettings(const SimDevice::Settings& d, double displa
     s.hotSpot = d.hotSpotSwitch != 0;
     s.coldSpot = d.coldSpotSwitch != 0;
     s.isotherm = d.isothermOn != 0;
+    s.isothermMode = d.deviceSide.isotherm.mode;
+    s.isothermLower = d.deviceSide.isotherm.lowerLimit;
+    s.isothermUpper = d.deviceSide.isotherm.upperLimit;
     s.pseudoIsotherm = d.pseudoIsothermOn != 0;
     s.pseudoMin = float(d.pseudoIsothermMin);
     s.pseudoMax = float(d.pseudoIsothermMax);
@@ -90,6 +95,10 @@ bool SceneFrameSource::snapshot(int64_t tUs, Snapshot* s) const
     s->housingOffset = d.knobs().housingOffset;
     s->settings = d.working();
     s->scene = d.scene;
+    const Session* session = layer_.session(lock);
+    CorrectedDefects corrected = correctedDefects(d, session && session->device == device_ ? session : nullptr);
+    s->correctedPixels = std::move(corrected.pixels);
+    s->correctedColumns = std::move(corrected.columns);
     return true;
 }
 
@@ -124,9 +133,39 @@ void SceneFrameSource::apply(const Snapshot& s)
     applied_ = true;
 }
 
-void SceneFrameSource::renderAwake(uint64_t n, Frame& frame, RedunData* block)
+void SceneFrameSource::correct(const Snapshot& s)
+{
+    const int w = s.width, h = s.height;
+    if (s.correctedPixels.empty() && s.correctedColumns.empty()) return;
+    corrected_.assign(size_t(w), 0);
+    for (int y = 0; y < h; ++y) {
+        std::fill(corrected_.begin(), corrected_.end(), uint8_t(0));
+        bool any = false;
+        for (int x : s.correctedColumns)
+            if (x >= 0 && x < w) corrected_[size_t(x)] = 1, any = true;
+        for (const auto& p : s.correctedPixels)
+            if (p.second == y && p.first >= 0 && p.first < w) corrected_[size_t(p.first)] = 1, any = true;
+        if (!any) continue;
+        uint16_t* row = raw_.data() + size_t(y) * size_t(w);
+        for (int x = 0; x < w; ++x) {
+            if (!corrected_[size_t(x)]) continue;
+            int left = x - 1, right = x + 1;
+            while (left >= 0 && corrected_[size_t(left)]) --left;
+            while (right < w && corrected_[size_t(right)]) ++right;
+            if (left >= 0 && right < w)
+                row[x] = uint16_t((unsigned(row[left]) + unsigned(row[right]) + 1) / 2);
+            else if (left >= 0)
+                row[x] = row[left];
+            else if (right < w)
+                row[x] = row[right];
+        }
+    }
+}
+
+void SceneFrameSource::renderAwake(const Snapshot& s, uint64_t n, Frame& frame, RedunData* block)
 {
     radiometry_.render(scene_, raw_.data(), block);
+    correct(s);
     display_.render(raw_.data(), frame.width, frame.height, n, frame.yuv.data());
 }
 
@@ -179,7 +218,7 @@ bool SceneFrameSource::produce(uint64_t n, int64_t tUs, Frame& frame)
     if (s.sleeping)
         renderSleeping(s, tUs, frame, &block);
     else
-        renderAwake(n, frame, &block);
+        renderAwake(s, n, frame, &block);
     if (s.withRaw) writeRaw(s, block, frame);
     frame.publish(s.fault, n);
     haveFrame_ = true;

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <mutex>
+#include <utility>
 #include <vector>
 
 #include "FrameSource.h"
@@ -43,14 +44,21 @@ private:
         double housingOffset = 0.0;
         SimDevice::Settings settings;
         SIMCAM_Scene scene{};
+        // What the camera corrects: listed and automatically removed pixels
+        // (x, y) and columns.
+        std::vector<std::pair<int, int>> correctedPixels;
+        std::vector<int> correctedColumns;
     };
 
     // False when the device delivers nothing (streaming off).
     bool snapshot(int64_t tUs, Snapshot* s) const;
     // Hands changed settings and scene to the renderers.
     void apply(const Snapshot& s);
-    void renderAwake(uint64_t n, Frame& frame, RedunData* block);
+    void renderAwake(const Snapshot& s, uint64_t n, Frame& frame, RedunData* block);
     void renderSleeping(const Snapshot& s, int64_t tUs, Frame& frame, RedunData* block);
+    // Listed pixels and columns take the mean of their nearest valid left
+    // and right neighbours, after the defects.
+    void correct(const Snapshot& s);
     void writeRaw(const Snapshot& s, const RedunData& block, Frame& frame) const;
 
     CamLayer& layer_;
@@ -67,6 +75,7 @@ private:
     SimDevice::Settings appliedSettings_;
     SIMCAM_Scene appliedScene_{};
     bool haveFrame_ = false;
+    std::vector<uint8_t> corrected_;  // per pixel of a row being corrected
 
     mutable std::mutex shownMutex_;
     SimScene shown_;  // the scene of the last produced frame

@@ -2,6 +2,7 @@
 // mutex; the status queries read the layer's atomic mirror instead.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 
 #include "FrameStream.h"
@@ -15,6 +16,8 @@ struct Session {
     bool serial = false;              // opened over the serial port: no video
     bool lost = false;                // device unplugged while open
     int factoryMode = 0;              // USBSDK_SetFactoryMode; never saved
+    int64_t startUs = 0;              // simulator time of the open
+    uint64_t number = 0;              // opens of the layer so far, this one included
     // Frames of this session; null once lost (stopped for good).
     std::shared_ptr<FrameStream> stream;
 };

@@ -75,11 +75,10 @@ namespace camsdk {
     X(sffcEnable, 1)              \
     X(driftSwitch, 0)             \
     X(driftThreshold, 5)          \
-    X(corrRestored, 0)            \
-    X(corrSessionMark, 0)         \
     X(focusMode, 0)               \
     X(focusPos, 500)              \
-    X(zoomPos, 0)
+    X(zoomPos, 0)                 \
+    X(calRestored, 0)
 
 // The settings USBSDK_SaveDevImageParam saves and USBSDK_FactoryDefault
 // restores; every other setting is saved at once by its own setter.

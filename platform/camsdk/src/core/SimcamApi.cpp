@@ -6,6 +6,7 @@
 #include <string>
 
 #include "ApiCall.h"
+#include "FamilyState.h"
 #include "HostRadiometry.h"
 #include "SceneRecord.h"
 #include "simcam.h"
@@ -58,7 +59,13 @@ bool deviceState(const CamLayer::Lock& lock, int index, const std::string& key, 
     else if (key == "shutter")
         *v = d.shutterClosed(simLayer().clock().nowUs()) ? 1 : 0;
     else if (key == "flashing")
-        *v = 0;  // no firmware flash before its family
+        *v = d.flashing.load(std::memory_order_acquire) ? 1 : 0;
+    else if (key == "updateProgress")
+        *v = camsdk::updateProgress();
+    else if (key == "dataSamples")
+        *v = camsdk::dataCollectionSamples(d);
+    else if (camsdk::correctionsState(d, here ? s : nullptr, l.clock().nowUs(), key, v))
+        return true;
     else if (d.setting(key, &setting))
         *v = setting;
     else
