@@ -159,6 +159,7 @@ void SimDisplay::render(const uint16_t* raw, int width, int height, uint64_t n, 
     // Locals, not members: the byte stores below may alias anything, which
     // would make the compiler reload every member per pixel.
     const float* levels = levels_.data();
+    const float* toned = tone_.data();
     uint8_t* level = level_.data();
     for (int y = 0; y < height; ++y) {
         const size_t rowAt = size_t(y) * size_t(width);
@@ -166,12 +167,22 @@ void SimDisplay::render(const uint16_t* raw, int width, int height, uint64_t n, 
             const size_t i = rowAt + size_t(x);
             float l = levels[raw[i] ^ flipKey];
             if (k != 0.0) {
-                // Mean over the neighbourhood that lies inside the frame.
+                // Mean over the neighbourhood that lies inside the frame; away
+                // from the border all nine, in the same order.
                 double sum = 0.0;
                 int count = 0;
-                for (int yy = std::max(y - 1, 0); yy <= std::min(y + 1, height - 1); ++yy) {
-                    for (int xx = std::max(x - 1, 0); xx <= std::min(x + 1, width - 1); ++xx, ++count)
-                        sum += tone_[size_t(yy) * size_t(width) + size_t(xx)];
+                if (y > 0 && y < height - 1 && x > 0 && x < width - 1) {
+                    const float* above = toned + i - size_t(width) - 1;
+                    const float* here = toned + i - 1;
+                    const float* below = toned + i + size_t(width) - 1;
+                    sum = sum + above[0] + above[1] + above[2] + here[0] + here[1] + here[2] + below[0] + below[1] +
+                          below[2];
+                    count = 9;
+                } else {
+                    for (int yy = std::max(y - 1, 0); yy <= std::min(y + 1, height - 1); ++yy) {
+                        for (int xx = std::max(x - 1, 0); xx <= std::min(x + 1, width - 1); ++xx, ++count)
+                            sum += toned[size_t(yy) * size_t(width) + size_t(xx)];
+                    }
                 }
                 l += float(k * (l - sum / count));
             }
