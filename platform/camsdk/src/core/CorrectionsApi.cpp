@@ -354,6 +354,56 @@ CorrectedDefects correctedDefects(SimDevice& d, const Session* session)
     return out;
 }
 
+// The save records of NUC and SFFC: the camera keeps (time, count) per
+// record once its procedure has made a result ready to save.
+struct SaveRecords {
+    const char* getName;
+    const char* setName;
+    int count;
+    bool (*available)(const SimDevice& d, int record);
+    SaveRecord* (*slot)(Corrections& c, int record);
+    bool Corrections::*ready;
+};
+
+const SaveRecords kNucSaves{"USBSDK_GetNUCSaveCountAndTime",
+                            "USBSDK_SetNUCSaveCountAndTime",
+                            kNucRecords,
+                            nucRecordAvailable,
+                            [](Corrections& c, int record) { return &c.nuc[size_t(record)]; },
+                            &Corrections::nucReady};
+const SaveRecords kSffcSaves{"USBSDK_GetSFFCSaveCountAndTime",
+                             "USBSDK_SetSFFCSaveCountAndTime",
+                             kSffcRecords,
+                             sffcRecordAvailable,
+                             [](Corrections& c, int record) { return &c.sffc[size_t(record)]; },
+                             &Corrections::sffcReady};
+
+int getSaveRecord(const SaveRecords& f, unsigned int* time, unsigned int* count, int record)
+{
+    ApiCall call(f.getName, ArgText::of("time", time, "count", count, "record", record));
+    return call.device([&](CamLayer::Lock&, SimDevice& d, Session& session) {
+        if (!time || !count) return int(USBSDK_ERR_INVALID_ARG);
+        if (const int e = recordError(record, f.count, f.available(d, record))) return e;
+        const SaveRecord r = *f.slot(stateOf(d, session), record);
+        *time = r.time;
+        *count = r.count;
+        call.setOutputs(ArgText::of("time", r.time, "count", r.count));
+        return 0;
+    });
+}
+
+int setSaveRecord(const SaveRecords& f, unsigned int time, unsigned int count, int record)
+{
+    ApiCall call(f.setName, ArgText::of("time", time, "count", count, "record", record));
+    return call.device([&](CamLayer::Lock&, SimDevice& d, Session& session) {
+        if (const int e = recordError(record, f.count, f.available(d, record))) return e;
+        Corrections& c = stateOf(d, session);
+        if (!(c.*f.ready)) return int(USBSDK_ERR_BAD_STATE);
+        *f.slot(c, record) = {time, count};
+        return 0;
+    });
+}
+
 }  // namespace camsdk
 
 using camsdk::ApiCall;
@@ -406,30 +456,12 @@ CAMSDK_API int USBSDK_NUCBlackOperator(int step, int* rate)
 
 CAMSDK_API int USBSDK_GetNUCSaveCountAndTime(unsigned int* time, unsigned int* count, int record)
 {
-    ApiCall call("USBSDK_GetNUCSaveCountAndTime", ArgText::of("time", time, "count", count, "record", record));
-    return call.device([&](CamLayer::Lock&, SimDevice& d, Session& session) {
-        if (!time || !count) return int(USBSDK_ERR_INVALID_ARG);
-        if (const int e = camsdk::recordError(record, camsdk::kNucRecords, camsdk::nucRecordAvailable(d, record)))
-            return e;
-        const camsdk::SaveRecord r = camsdk::stateOf(d, session).nuc[size_t(record)];
-        *time = r.time;
-        *count = r.count;
-        call.setOutputs(ArgText::of("time", r.time, "count", r.count));
-        return 0;
-    });
+    return camsdk::getSaveRecord(camsdk::kNucSaves, time, count, record);
 }
 
 CAMSDK_API int USBSDK_SetNUCSaveCountAndTime(unsigned int time, unsigned int count, int record)
 {
-    ApiCall call("USBSDK_SetNUCSaveCountAndTime", ArgText::of("time", time, "count", count, "record", record));
-    return call.device([&](CamLayer::Lock&, SimDevice& d, Session& session) {
-        if (const int e = camsdk::recordError(record, camsdk::kNucRecords, camsdk::nucRecordAvailable(d, record)))
-            return e;
-        Corrections& c = camsdk::stateOf(d, session);
-        if (!c.nucReady) return int(USBSDK_ERR_BAD_STATE);
-        c.nuc[size_t(record)] = {time, count};
-        return 0;
-    });
+    return camsdk::setSaveRecord(camsdk::kNucSaves, time, count, record);
 }
 
 CAMSDK_API int USBSDK_GetNUCBackup(const char* path)
@@ -484,30 +516,12 @@ CAMSDK_API int USBSDK_SFFCCollect(void)
 
 CAMSDK_API int USBSDK_GetSFFCSaveCountAndTime(unsigned int* time, unsigned int* count, int record)
 {
-    ApiCall call("USBSDK_GetSFFCSaveCountAndTime", ArgText::of("time", time, "count", count, "record", record));
-    return call.device([&](CamLayer::Lock&, SimDevice& d, Session& session) {
-        if (!time || !count) return int(USBSDK_ERR_INVALID_ARG);
-        if (const int e = camsdk::recordError(record, camsdk::kSffcRecords, camsdk::sffcRecordAvailable(d, record)))
-            return e;
-        const camsdk::SaveRecord r = camsdk::stateOf(d, session).sffc[size_t(record)];
-        *time = r.time;
-        *count = r.count;
-        call.setOutputs(ArgText::of("time", r.time, "count", r.count));
-        return 0;
-    });
+    return camsdk::getSaveRecord(camsdk::kSffcSaves, time, count, record);
 }
 
 CAMSDK_API int USBSDK_SetSFFCSaveCountAndTime(unsigned int time, unsigned int count, int record)
 {
-    ApiCall call("USBSDK_SetSFFCSaveCountAndTime", ArgText::of("time", time, "count", count, "record", record));
-    return call.device([&](CamLayer::Lock&, SimDevice& d, Session& session) {
-        if (const int e = camsdk::recordError(record, camsdk::kSffcRecords, camsdk::sffcRecordAvailable(d, record)))
-            return e;
-        Corrections& c = camsdk::stateOf(d, session);
-        if (!c.sffcReady) return int(USBSDK_ERR_BAD_STATE);
-        c.sffc[size_t(record)] = {time, count};
-        return 0;
-    });
+    return camsdk::setSaveRecord(camsdk::kSffcSaves, time, count, record);
 }
 
 CAMSDK_API int USBSDK_GetTwoSFFCEnvironment(int* env)
