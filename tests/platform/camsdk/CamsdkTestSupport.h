@@ -12,10 +12,58 @@
 #include <thread>
 #include <vector>
 
+#include <initializer_list>
+#include <utility>
+
 #include "camsdk.h"
 #include "simcam.h"
 
 namespace camsdktest {
+
+// A sink that drops its frames: frames are produced only while one is set.
+inline void ignoreFrame(const unsigned char*, int, const unsigned char*, int, int, int, void*) {}
+
+// Rule-space coordinate of pixel p on a side of n pixels, as the layer
+// converts positions back.
+inline int32_t ruleSpace(int p, int side)
+{
+    return int32_t((int64_t(p) * 8192 + side / 2) / side);
+}
+
+// Rules on pixels of a w x h frame.
+inline USBSDK_Rule pointRule(uint32_t id, int x, int y, int w, int h)
+{
+    USBSDK_Rule r{};
+    r.ruleId = id;
+    r.type = 0;
+    r.geom.point.x = ruleSpace(x, w);
+    r.geom.point.y = ruleSpace(y, h);
+    return r;
+}
+
+inline USBSDK_Rule lineRule(uint32_t id, int x1, int y1, int x2, int y2, int w, int h)
+{
+    USBSDK_Rule r{};
+    r.ruleId = id;
+    r.type = 1;
+    r.geom.line = {ruleSpace(x1, w), ruleSpace(y1, h), ruleSpace(x2, w), ruleSpace(y2, h)};
+    return r;
+}
+
+inline USBSDK_Rule areaRule(uint32_t id, uint32_t shape, std::initializer_list<std::pair<int, int>> pixels, int w,
+                            int h)
+{
+    USBSDK_Rule r{};
+    r.ruleId = id;
+    r.type = 2;
+    r.areaShape = shape;
+    for (const auto& p : pixels) {
+        r.geom.area.xy[r.geom.area.pointCount][0] = ruleSpace(p.first, w);
+        r.geom.area.xy[r.geom.area.pointCount][1] = ruleSpace(p.second, h);
+        ++r.geom.area.pointCount;
+    }
+    return r;
+}
 
 // Every test starts from the start configuration on the manual clock.
 class CamsdkTest : public ::testing::Test {

@@ -11,36 +11,9 @@ namespace {
 
 constexpr int kW = 384, kH = 288;
 
-void ignoreFrame(const unsigned char*, int, const unsigned char*, int, int, int, void*) {}
-
-int32_t norm(int p, int side)
-{
-    return int32_t((int64_t(p) * 8192 + side / 2) / side);
-}
-
-USBSDK_Rule pointRule(uint32_t id, int x, int y)
-{
-    USBSDK_Rule r{};
-    r.ruleId = id;
-    r.type = 0;
-    r.geom.point.x = norm(x, kW);
-    r.geom.point.y = norm(y, kH);
-    return r;
-}
-
 USBSDK_Rule rectRule(uint32_t id, int x0, int y0, int x1, int y1)
 {
-    USBSDK_Rule r{};
-    r.ruleId = id;
-    r.type = 2;
-    r.areaShape = 1;
-    const int xy[4][2] = {{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}};
-    for (const auto& p : xy) {
-        r.geom.area.xy[r.geom.area.pointCount][0] = norm(p[0], kW);
-        r.geom.area.xy[r.geom.area.pointCount][1] = norm(p[1], kH);
-        ++r.geom.area.pointCount;
-    }
-    return r;
+    return areaRule(id, 1, {{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}}, kW, kH);
 }
 
 class DeviceThermalTest : public CamsdkTest {
@@ -90,7 +63,7 @@ TEST_F(DeviceThermalTest, DeviceAndClientAgreeOnOneFlatElement)
     // Inside the warm rectangle (u 0.08..0.22, v 0.10..0.30): 37.0.
     USBSDK_Rules rules{};
     rules.count = 2;
-    rules.rule[0] = pointRule(1, 55, 55);
+    rules.rule[0] = pointRule(1, 55, 55, kW, kH);
     rules.rule[1] = rectRule(2, 40, 35, 75, 80);
     ASSERT_EQ(USBSDK_SetThermalRules(rules), 1);
     ASSERT_EQ(USBSDK_SetDeviceThermalRules(rules), 1);
@@ -107,13 +80,13 @@ TEST_F(DeviceThermalTest, DeviceAndClientAgreeOnOneFlatElement)
         EXPECT_NEAR(d.minTemp, c.minTemp, 0.05) << id;
     }
     EXPECT_NEAR(device(1).avgTemp, truth(55, 55), 1e-4);
-    EXPECT_EQ(device(1).hotX, norm(55, kW));
-    EXPECT_EQ(device(1).hotY, norm(55, kH));
+    EXPECT_EQ(device(1).hotX, ruleSpace(55, kW));
+    EXPECT_EQ(device(1).hotY, ruleSpace(55, kH));
 
     USBSDK_Rules back{};
     ASSERT_EQ(SIMCAM_GetLastRules(0, 1, &back), 1);
     EXPECT_EQ(back.count, 2u);
-    EXPECT_EQ(back.rule[1].geom.area.xy[2][0], norm(75, kW));
+    EXPECT_EQ(back.rule[1].geom.area.xy[2][0], ruleSpace(75, kW));
     ASSERT_EQ(SIMCAM_GetLastRules(0, 0, &back), 1);
     EXPECT_EQ(back.count, 2u);
 }
@@ -139,10 +112,10 @@ TEST_F(DeviceThermalTest, IdZeroMeasuresTheWholeFrame)
     EXPECT_FLOAT_EQ(r.minTemp, cold);
     EXPECT_NEAR(r.maxTemp, 65.0, 0.05);
     EXPECT_NEAR(r.minTemp, 5.0, 0.05);
-    EXPECT_EQ(r.hotX, norm(hx, kW));
-    EXPECT_EQ(r.hotY, norm(hy, kH));
-    EXPECT_EQ(r.coldX, norm(cx, kW));
-    EXPECT_EQ(r.coldY, norm(cy, kH));
+    EXPECT_EQ(r.hotX, ruleSpace(hx, kW));
+    EXPECT_EQ(r.hotY, ruleSpace(hy, kH));
+    EXPECT_EQ(r.coldX, ruleSpace(cx, kW));
+    EXPECT_EQ(r.coldY, ruleSpace(cy, kH));
 }
 
 TEST_F(DeviceThermalTest, Refusals)
@@ -158,7 +131,7 @@ TEST_F(DeviceThermalTest, Refusals)
     bad.rule[0] = rectRule(1, 10, 10, 20, 20);
     bad.rule[0].geom.area.pointCount = 9;
     EXPECT_EQ(failure(USBSDK_SetDeviceThermalRules(bad)), USBSDK_ERR_INVALID_ARG);
-    bad.rule[0] = pointRule(1, 10, 10);
+    bad.rule[0] = pointRule(1, 10, 10, kW, kH);
     bad.rule[0].geom.point.x = -1;
     EXPECT_EQ(failure(USBSDK_SetDeviceThermalRules(bad)), USBSDK_ERR_INVALID_ARG);
 

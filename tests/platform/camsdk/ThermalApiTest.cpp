@@ -11,47 +11,6 @@ namespace {
 
 constexpr int kW = 384, kH = 288;
 
-void ignoreFrame(const unsigned char*, int, const unsigned char*, int, int, int, void*) {}
-
-// Rule-space coordinate of a pixel, as the camera layer converts it back.
-int32_t norm(int p, int side)
-{
-    return int32_t((int64_t(p) * 8192 + side / 2) / side);
-}
-
-USBSDK_Rule pointRule(uint32_t id, int x, int y)
-{
-    USBSDK_Rule r{};
-    r.ruleId = id;
-    r.type = 0;
-    r.geom.point.x = norm(x, kW);
-    r.geom.point.y = norm(y, kH);
-    return r;
-}
-
-USBSDK_Rule lineRule(uint32_t id, int x1, int y1, int x2, int y2)
-{
-    USBSDK_Rule r{};
-    r.ruleId = id;
-    r.type = 1;
-    r.geom.line = {norm(x1, kW), norm(y1, kH), norm(x2, kW), norm(y2, kH)};
-    return r;
-}
-
-USBSDK_Rule areaRule(uint32_t id, uint32_t shape, std::initializer_list<std::pair<int, int>> pixels)
-{
-    USBSDK_Rule r{};
-    r.ruleId = id;
-    r.type = 2;
-    r.areaShape = shape;
-    for (const auto& p : pixels) {
-        r.geom.area.xy[r.geom.area.pointCount][0] = norm(p.first, kW);
-        r.geom.area.xy[r.geom.area.pointCount][1] = norm(p.second, kH);
-        ++r.geom.area.pointCount;
-    }
-    return r;
-}
-
 class ThermalApiTest : public CamsdkTest {
 protected:
     // A still scene without defects, the camera open and streaming.
@@ -95,12 +54,12 @@ TEST_F(ThermalApiTest, RulesReadTheScene)
     const int coldX = int(0.85 * kW), coldY = int(0.85 * kH);
     USBSDK_Rules rules{};
     rules.count = 5;
-    rules.rule[0] = pointRule(1, hotX, hotY);
-    rules.rule[1] = lineRule(2, coldX - 25, coldY, coldX + 25, coldY);
-    rules.rule[2] = areaRule(3, 1, {{40, 35}, {75, 35}, {75, 80}, {40, 80}});
+    rules.rule[0] = pointRule(1, hotX, hotY, kW, kH);
+    rules.rule[1] = lineRule(2, coldX - 25, coldY, coldX + 25, coldY, kW, kH);
+    rules.rule[2] = areaRule(3, 1, {{40, 35}, {75, 35}, {75, 80}, {40, 80}}, kW, kH);
     rules.rule[3] = areaRule(
-        4, 2, {{coldX - 6, coldY - 6}, {coldX + 6, coldY - 6}, {coldX + 6, coldY + 6}, {coldX - 6, coldY + 6}});
-    rules.rule[4] = areaRule(5, 0, {{45, 40}, {70, 45}, {50, 75}});
+        4, 2, {{coldX - 6, coldY - 6}, {coldX + 6, coldY - 6}, {coldX + 6, coldY + 6}, {coldX - 6, coldY + 6}}, kW, kH);
+    rules.rule[4] = areaRule(5, 0, {{45, 40}, {70, 45}, {50, 75}}, kW, kH);
     ASSERT_EQ(USBSDK_SetThermalRules(rules), 1);
 
     const USBSDK_ThermalRuleResult point = measure(1);
@@ -145,8 +104,8 @@ TEST_F(ThermalApiTest, HotAndColdSpotCoverTheLastRowAndColumn)
     USBSDK_HotColdPoint spot{};
     ASSERT_EQ(USBSDK_GetThermalHotColdPoint(&spot), 1);
     EXPECT_NEAR(spot.hotTemp, truth(kW - 1, kH - 1), 0.05);
-    EXPECT_EQ(spot.hotX, norm(kW - 1, kW));
-    EXPECT_EQ(spot.hotY, norm(kH - 1, kH));
+    EXPECT_EQ(spot.hotX, ruleSpace(kW - 1, kW));
+    EXPECT_EQ(spot.hotY, ruleSpace(kH - 1, kH));
 }
 
 // The display is flipped, the rule overlay draws in display coordinates and
@@ -188,7 +147,7 @@ TEST_F(ThermalApiTest, RuleOverTheDisplayedHotDiscWithFlip2)
 
     USBSDK_Rules rules{};
     rules.count = 1;
-    rules.rule[0] = pointRule(1, sensorX, sensorY);
+    rules.rule[0] = pointRule(1, sensorX, sensorY, kW, kH);
     ASSERT_EQ(USBSDK_SetThermalRules(rules), 1);
     EXPECT_NEAR(measure(1).avgTemp, 65.0, 0.05);
 }
@@ -200,7 +159,7 @@ TEST_F(ThermalApiTest, RefusalsSayWhy)
     r.avgTemp = 123.0f;
     USBSDK_Rules one{};
     one.count = 1;
-    one.rule[0] = pointRule(1, 10, 10);
+    one.rule[0] = pointRule(1, 10, 10, kW, kH);
     ASSERT_EQ(USBSDK_SetThermalRules(one), 1);  // allowed before the function opens
     EXPECT_EQ(USBSDK_GetThermalRules(1, &r), 0);
     EXPECT_EQ(USBSDK_GetLastError(), USBSDK_ERR_THERMAL_NOT_READY);
