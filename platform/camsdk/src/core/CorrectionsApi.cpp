@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "ApiCall.h"
+#include "SettingCalls.h"
 #include "FamilyState.h"
 #include "SceneRecord.h"
 #include "SimRadiometry.h"
@@ -545,39 +546,17 @@ CAMSDK_API int USBSDK_GetTwoSFFCEnvironment(int* env)
 
 // ---------------------------------------------------------- drift (DeltaB)
 
-CAMSDK_API int USBSDK_GetTemperDriftSwitch(int* on)
-{
-    ApiCall call("USBSDK_GetTemperDriftSwitch", ArgText::of("on", on));
-    return call.device([&](CamLayer::Lock&, SimDevice& d, Session&) {
-        if (!camsdk::deltaB(d)) return int(USBSDK_ERR_NOT_SUPPORTED);
-        if (!on) return int(USBSDK_ERR_INVALID_ARG);
-        *on = d.working().driftSwitch;
-        call.setOutputs(ArgText::of("on", *on));
-        return 0;
-    });
-}
-
-CAMSDK_API int USBSDK_SetTemperDriftSwitch(int on)
-{
-    ApiCall call("USBSDK_SetTemperDriftSwitch", ArgText::of("on", on));
-    return call.device([&](CamLayer::Lock&, SimDevice& d, Session&) {
-        if (!camsdk::deltaB(d)) return int(USBSDK_ERR_NOT_SUPPORTED);
-        if (on != 0 && on != 1) return int(USBSDK_ERR_INVALID_ARG);
-        d.working().driftSwitch = d.saved().driftSwitch = on;
-        return 0;
-    });
-}
+// The drift switch and the threshold of the last collection: plain
+// settings, saved at once.
+CAMSDK_INT_SETTING_PAIR(TemperDriftSwitch, on, driftSwitch, 0, 1, camsdk::Needs::kDeltaB, camsdk::Store::kSavedAtOnce,
+                        nullptr, nullptr)
 
 CAMSDK_API int USBSDK_GetTemperDriftThreshold(int* v)
 {
-    ApiCall call("USBSDK_GetTemperDriftThreshold", ArgText::of("v", v));
-    return call.device([&](CamLayer::Lock&, SimDevice& d, Session&) {
-        if (!camsdk::deltaB(d)) return int(USBSDK_ERR_NOT_SUPPORTED);
-        if (!v) return int(USBSDK_ERR_INVALID_ARG);
-        *v = d.working().driftThreshold;
-        call.setOutputs(ArgText::of("v", *v));
-        return 0;
-    });
+    static constexpr camsdk::IntSetting kThreshold{
+        &SimDevice::Settings::driftThreshold, 1,       10,     camsdk::Needs::kDeltaB,
+        camsdk::Store::kSavedAtOnce,          nullptr, nullptr};
+    return camsdk::getIntSetting("USBSDK_GetTemperDriftThreshold", "v", kThreshold, v);
 }
 
 CAMSDK_API int USBSDK_CollectTemperDrift(int threshold)

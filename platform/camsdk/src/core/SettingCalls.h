@@ -9,7 +9,7 @@
 namespace camsdk {
 
 // Capability a whole get/set pair needs; lacking it is NOT_SUPPORTED.
-enum class Needs { kNothing, kIsp, kTwoGear, kIsothermMode, kSuperRes, kRawDataType };
+enum class Needs { kNothing, kIsp, kTwoGear, kIsothermMode, kSuperRes, kRawDataType, kDeltaB };
 
 inline bool hasCapability(const SimDevice& d, Needs needs)
 {
@@ -27,6 +27,8 @@ inline bool hasCapability(const SimDevice& d, Needs needs)
             return p.supportSuperRes.load() != 0;
         case Needs::kRawDataType:
             return p.supportRawDataType.load() != 0 && p.deviceType.load() == 1;
+        case Needs::kDeltaB:
+            return p.supportDeltaB.load() != 0;
     }
     return false;
 }
