@@ -485,6 +485,38 @@ TEST(SimDisplay, ColoursWithThePaletteRow)
     EXPECT_EQ(pair[3], entry >> 16);
 }
 
+TEST(SimDisplay, SharpeningPullsFromTheMeanInsideTheFrame)
+{
+    // A flat frame with one hot pixel. At brightness 60 the flat level is 20
+    // and the hot one 275; at sharpness 100 (k = 2/3) a neighbour of the hot
+    // pixel reads 20 + k * (20 - (275 + 8 * 20) / 9) = 1.1, while every
+    // other pixel, the border and corners included, keeps 20: their mean
+    // is over the part of the 3 x 3 square inside the frame.
+    const int w = 16, h = 8, hx = 8, hy = 4;
+    std::vector<uint16_t> raw(size_t(w) * h, 1000);
+    raw[size_t(hy) * w + hx] = 2000;
+    std::vector<uint8_t> uyvy(raw.size() * 2);
+    SimDisplay display;
+    SimDisplay::Settings s;
+    s.brightness = 60;
+    s.displayNoise = 0.0;
+    const uint32_t* grey = fusionlib::PaletteTable::row(0);
+    for (const int sharpness : {60, 100}) {
+        SCOPED_TRACE(sharpness);
+        s.sharpness = sharpness;
+        display.setSettings(s);
+        display.render(raw.data(), w, h, 0, uyvy.data());
+        for (int y = 0; y < h; ++y) {
+            for (int x = 0; x < w; ++x) {
+                const bool hot = x == hx && y == hy;
+                const bool near = std::abs(x - hx) <= 1 && std::abs(y - hy) <= 1 && !hot;
+                const int level = hot ? 255 : near && sharpness == 100 ? 1 : 20;
+                ASSERT_EQ(uyvy[(size_t(y) * w + x) * 2 + 1], grey[level] >> 16) << x << "," << y;
+            }
+        }
+    }
+}
+
 TEST(SimDisplay, ColourBarIndices)
 {
     const int expected[][2] = {{0, 0}, {13, 13}, {14, 15}, {17, 18}, {18, 20}, {19, 21}, {20, -1}, {-1, -1}};

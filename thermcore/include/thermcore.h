@@ -707,6 +707,8 @@ private:
 
     float x_[THERMCORE_CURVE_POINTS];
     float y_[THERMCORE_CURVE_POINTS];
+    /* prefix_[k]: y_[1] + ... + y_[k - 1], summed left to right. */
+    double prefix_[THERMCORE_CURVE_POINTS];
     int n_ = 0;
     uint32_t baseGray_ = 0;
     float realBaseTemp_ = 0.0f;

@@ -13,6 +13,7 @@ GreyCurve::GreyCurve(const CurvePoint* points, int count, const TecRecord& tec, 
 {
     std::fill(std::begin(x_), std::end(x_), 0.0f);
     std::fill(std::begin(y_), std::end(y_), 0.0f);
+    std::fill(std::begin(prefix_), std::end(prefix_), 0.0);
     // A count from a file indexes the fixed curve: anything outside 2..30
     // cannot describe a segment and is refused rather than read past.
     if (!points || count < 2 || count > THERMCORE_CURVE_POINTS) {
@@ -59,6 +60,7 @@ GreyCurve::GreyCurve(const CurvePoint* points, int count, const TecRecord& tec, 
             return;
         }
     }
+    for (int k = 2; k < n_; ++k) prefix_[k] = prefix_[k - 1] + y_[k - 1];
 }
 
 GreyCurve::GreyCurve(const RedunData& block)
@@ -70,8 +72,7 @@ double GreyCurve::cumulative(double t, bool* ok) const
 {
     int k = 1;
     while (k < n_ - 1 && !(t <= x_[k])) ++k;
-    double sum = 0.0;
-    for (int i = 1; i < k; ++i) sum += y_[i];
+    const double sum = prefix_[k];
     const double span = double(x_[k]) - x_[k - 1];
     *ok = span != 0.0;
     return *ok ? sum + (t - x_[k - 1]) * y_[k] / span : 0.0;

@@ -53,13 +53,12 @@ public:
 
     // Row of the palette tables for a camera palette number; -1 if none.
     static int colourBarIndex(int palette);
-    // Deterministic display noise in [-1, 1).
+    // Deterministic display noise in [-1, 1), as render adds it.
     static double noise(int x, int y, uint64_t n);
 
 private:
     void rebuildLevels(uint32_t lo, uint32_t hi);
     void rebuildTemperatures();
-    void drawCross(int cx, int cy, int half, uint32_t colour, int width, int height);
 
     Settings settings_;
     RedunData block_;
@@ -72,9 +71,9 @@ private:
     std::vector<float> temperatures_;  // reading per raw key, for the isotherms
     bool temperaturesValid_ = false;
 
-    std::vector<float> tone_;       // per pixel, only when sharpening
+    std::vector<float> rows_;       // working rows of the tone and sharpening pass
     std::vector<uint8_t> level_;    // final level per sensor pixel
-    std::vector<uint32_t> colour_;  // display orientation
+    std::vector<uint32_t> colour_;  // one display row
 };
 
 }  // namespace camsdk

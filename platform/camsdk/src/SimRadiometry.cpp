@@ -125,14 +125,23 @@ uint16_t SimRadiometry::rawOf(double celsius, double sceneEmissivity) const
     return thermcore::isErrorTemperature(g) ? 0 : roundHalfUp(g);
 }
 
-uint16_t SimRadiometry::defectRaw(const SimScene& scene, int x, int y, uint16_t raw) const
+template <typename Covers>
+void SimRadiometry::applyDefects(const SimScene& scene, uint16_t* raw, const SimScene::PixelRect& r,
+                                 Covers covers) const
 {
-    if (!settings_.defectsShown || !scene.params().defectsOn) return raw;
-    if (x == scene.badColumn()) raw = uint16_t(std::min<int>(raw + SimScene::kBadColumnOffset, kMaxRaw));
-    for (const SimScene::StuckPixel& p : scene.stuckPixels()) {
-        if (p.x == x && p.y == y) raw = p.raw;
+    if (!settings_.defectsShown || !scene.params().defectsOn) return;
+    const size_t w = size_t(scene.width());
+    const int col = scene.badColumn();
+    if (col >= r.x0 && col < r.x1) {
+        for (int y = r.y0; y < r.y1; ++y) {
+            uint16_t& v = raw[size_t(y) * w + size_t(col)];
+            if (covers(col, y)) v = uint16_t(std::min<int>(v + SimScene::kBadColumnOffset, kMaxRaw));
+        }
     }
-    return raw;
+    for (const SimScene::StuckPixel& p : scene.stuckPixels()) {
+        if (p.x >= r.x0 && p.x < r.x1 && p.y >= r.y0 && p.y < r.y1 && covers(p.x, p.y))
+            raw[size_t(p.y) * w + size_t(p.x)] = p.raw;
+    }
 }
 
 void SimRadiometry::rebuildStatic(const SimScene& scene)
@@ -144,15 +153,7 @@ void SimRadiometry::rebuildStatic(const SimScene& scene)
         uint16_t* row = static_.data() + size_t(y) * size_t(w);
         for (int x = 0; x < w; ++x) row[x] = rawOf(scene.staticTemperatureAt(x, y), e);
     }
-    if (settings_.defectsShown && scene.params().defectsOn) {
-        const int col = scene.badColumn();
-        for (int y = 0; y < h; ++y) {
-            uint16_t& v = static_[size_t(y) * size_t(w) + size_t(col)];
-            v = uint16_t(std::min<int>(v + SimScene::kBadColumnOffset, kMaxRaw));
-        }
-        for (const SimScene::StuckPixel& p : scene.stuckPixels())
-            static_[size_t(p.y) * size_t(w) + size_t(p.x)] = p.raw;
-    }
+    applyDefects(scene, static_.data(), {0, 0, w, h}, [](int, int) { return true; });
     staticValid_ = true;
     staticRevision_ = scene.revision();
     staticWidth_ = w;
@@ -178,9 +179,10 @@ void SimRadiometry::render(const SimScene& scene, uint16_t* raw, RedunData* bloc
         for (int x = r.x0; x < r.x1; ++x) {
             if (!scene.hotCovers(x, y)) continue;
             const double t = scene.temperatureAt(x, y);
-            row[x] = defectRaw(scene, x, y, t == flatTemp ? flatRaw : rawOf(t, e));
+            row[x] = t == flatTemp ? flatRaw : rawOf(t, e);
         }
     }
+    applyDefects(scene, raw, r, [&scene](int x, int y) { return scene.hotCovers(x, y); });
     if (block) *block = block_;
 }
 

@@ -65,7 +65,10 @@ public:
 private:
     void rebuildModel(int width, int height);
     void rebuildStatic(const SimScene& scene);
-    uint16_t defectRaw(const SimScene& scene, int x, int y, uint16_t raw) const;
+    // The bad column and stuck pixels written over the pixels of r that
+    // covers(x, y) accepts.
+    template <typename Covers>
+    void applyDefects(const SimScene& scene, uint16_t* raw, const SimScene::PixelRect& r, Covers covers) const;
 
     Settings settings_;
     RedunData block_;
