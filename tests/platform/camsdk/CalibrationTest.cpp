@@ -279,6 +279,9 @@ TEST_F(CalibrationTest, SecondCalibrationStallsAndStops)
         EXPECT_LE(progress(), 37);
     }
     EXPECT_EQ(progress(), 37);
+    double state = -1;
+    ASSERT_EQ(SIMCAM_GetValue(0, "calibProgress", &state), 1);
+    EXPECT_EQ(state, 37);
     ASSERT_EQ(USBSDK_SetAutoTemperatureCalibration(0), 1);
     ASSERT_EQ(SIMCAM_SetValue(0, "secondCalStallAt", -1), 1);
     ASSERT_EQ(SIMCAM_AdvanceTime(10000), 1);
@@ -289,6 +292,33 @@ TEST_F(CalibrationTest, SecondCalibrationStallsAndStops)
     USBSDK_TemperatureCalibraResult r;
     ASSERT_EQ(USBSDK_GetTemperatureCalibrationResult(&r), 1);
     EXPECT_EQ(r.lowResult, 2);
+}
+
+// A device the layer makes afresh (unplugged and another plugged into the
+// list) has never been calibrated; its progress reads 0 without a session.
+TEST_F(CalibrationTest, ANewDeviceForgetsTheCalibration)
+{
+    openDevice();
+    ASSERT_EQ(SIMCAM_SetValue(0, "balanced", 1), 1);
+    ASSERT_EQ(USBSDK_SetSaveTemperatureCalibrationRECT(twoBoxes()), 1);
+    ASSERT_EQ(USBSDK_SetAutoTemperatureCalibration(1), 1);
+    ASSERT_EQ(SIMCAM_AdvanceTime(8000), 1);
+    EXPECT_EQ(progress(), 100);
+    ASSERT_EQ(USBSDK_Close(), 1);
+    double state = -1;
+    ASSERT_EQ(SIMCAM_GetValue(0, "calibProgress", &state), 1);
+    EXPECT_EQ(state, 100) << "as it was last";
+
+    ASSERT_EQ(SIMCAM_SetDeviceCount(0), 1);
+    ASSERT_EQ(SIMCAM_SetDeviceCount(1), 1);
+    ASSERT_EQ(SIMCAM_GetValue(0, "calibProgress", &state), 1);
+    EXPECT_EQ(state, 0);
+    openDevice();
+    USBSDK_TemperatureCalibraResult r;
+    ASSERT_EQ(USBSDK_GetTemperatureCalibrationResult(&r), 1);
+    EXPECT_EQ(r.lowResult, 2);
+    EXPECT_EQ(r.highResult, 2);
+    EXPECT_EQ(r.low2Result, 2);
 }
 
 // Collect, calibrate and verify, step by step on the manual clock.

@@ -142,5 +142,20 @@ TEST_F(CollectionTest, PagesHonourTheRecordsCapacity)
     EXPECT_EQ(USBSDK_GetLastError(), USBSDK_ERR_INVALID_ARG);
 }
 
+// Unplugged mid-collection: the samples due before stay in the store, and
+// no more come while the session is lost.
+TEST_F(CollectionTest, ALostCameraStopsSampling)
+{
+    openDevice();
+    ASSERT_EQ(USBSDK_SetClearDataCollect(), 1);
+    ASSERT_EQ(USBSDK_SetDataCollectInterval(1, 1), 1);
+    ASSERT_EQ(SIMCAM_AdvanceTime(3000), 1);
+    ASSERT_EQ(SIMCAM_Unplug(0), 1);
+    ASSERT_EQ(SIMCAM_AdvanceTime(10000), 1);
+    double samples = -1;
+    ASSERT_EQ(SIMCAM_GetValue(0, "dataSamples", &samples), 1);
+    EXPECT_EQ(samples, 3);
+}
+
 }  // namespace
 }  // namespace camsdktest

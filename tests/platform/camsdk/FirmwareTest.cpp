@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "CamsdkTestSupport.h"
@@ -185,6 +186,39 @@ TEST_F(FirmwareTest, ProgressRisesAndEverythingElseIsBusyDuringTheFlash)
     ASSERT_EQ(SIMCAM_AdvanceTime(1000), 1);
     openDevice();
     EXPECT_EQ(USBSDK_Connect(), 1);
+}
+
+// A reset of the layer while a flash waits on the real clock cancels it:
+// the call answers DISCONNECTED, the device made afresh is not rebooted and
+// a new flash is not refused BUSY.
+TEST_F(FirmwareTest, ResetCancelsARunningFlash)
+{
+    ASSERT_EQ(SIMCAM_SetClockMode(0), 1);
+    openDevice();
+    ASSERT_EQ(SIMCAM_SetUpdateBehaviour(60000, 0, 1000), 1);
+    int result = -1, error = -1;
+    std::thread flasher([&] {
+        result = USBSDK_UpdateMainProgram(good_.c_str());
+        error = USBSDK_GetLastError();
+    });
+    double flashing = 0;
+    while (flashing == 0) {
+        ASSERT_EQ(SIMCAM_GetValue(0, "flashing", &flashing), 1);
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    SIMCAM_Reset();
+    flasher.join();
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(error, USBSDK_ERR_DISCONNECTED);
+    ASSERT_EQ(SIMCAM_GetValue(0, "flashing", &flashing), 1);
+    EXPECT_EQ(flashing, 0);
+    double rebooting = -1;
+    ASSERT_EQ(SIMCAM_GetValue(0, "rebooting", &rebooting), 1);
+    EXPECT_EQ(rebooting, 0);
+    EXPECT_EQ(progress(), 0);
+    openDevice();
+    ASSERT_EQ(SIMCAM_SetUpdateBehaviour(0, 0, 1000), 1);
+    EXPECT_EQ(USBSDK_UpdateMainProgram(good_.c_str()), 1);
 }
 
 }  // namespace

@@ -7,8 +7,8 @@
 // configurations are saved at once (the full calibration's into the saved
 // set by its save command); boxes, blackbodies, pod mode, collect mode,
 // calibration time and procedure progress belong to the session (we notice
-// a new session by its number). A marker row of SimDevice's settings tells
-// us when the layer made the device afresh (calRestored back to 0).
+// a new session by its number). The layer tells us when it makes a device
+// afresh (forgetCalibration).
 //
 // Timed procedures are worked out from their start time whenever someone
 // looks, so they follow the simulator clock in both clock modes.
@@ -66,7 +66,14 @@ struct Calibration {
     int collectLow = 40, collectHigh = 110;
 };
 
-std::array<Calibration, SimOptions::kMaxDevices> gState;
+// The factory state: no group calibrated, the factory configuration.
+Calibration factoryCalibration();
+
+std::array<Calibration, SimOptions::kMaxDevices> gState = [] {
+    std::array<Calibration, SimOptions::kMaxDevices> all;
+    all.fill(factoryCalibration());
+    return all;
+}();
 
 USBSDK_FullCalibrationCavityBlock factoryCavity()
 {
@@ -167,6 +174,14 @@ void resetResult(USBSDK_TemperatureCalibraResult& r)
     r.lowResult = r.highResult = r.low2Result = kNotCalibrated;
 }
 
+Calibration factoryCalibration()
+{
+    Calibration c;
+    resetResult(c.result);
+    c.savedConfig = factoryConfig();
+    return c;
+}
+
 int secondProgress(const Calibration& c, const SimDevice& d, int64_t nowUs)
 {
     if (!c.running) return c.progress;
@@ -211,12 +226,6 @@ void advance(Calibration& c, SimDevice& d, int64_t nowUs)
 Calibration& stateOf(SimDevice& d, const Session& session, int64_t nowUs)
 {
     Calibration& c = gState[size_t(d.index())];
-    if (d.saved().calRestored == 0) {
-        c = Calibration();
-        resetResult(c.result);
-        c.savedConfig = factoryConfig();
-        d.saved().calRestored = d.working().calRestored = 1;
-    }
     if (c.sessionNumber != session.number) {
         const Calibration keep = c;
         c = Calibration();
@@ -235,6 +244,21 @@ Calibration& stateOf(SimDevice& d, const Session& session, int64_t nowUs)
     advance(c, d, nowUs);
     return c;
 }
+
+}  // namespace
+
+void forgetCalibration(SimDevice& d)
+{
+    gState[size_t(d.index())] = factoryCalibration();
+}
+
+int calibrationProgress(SimDevice& d, const Session* session, int64_t nowUs)
+{
+    if (!session) return gState[size_t(d.index())].progress;  // as it was last
+    return stateOf(d, *session, nowUs).progress;
+}
+
+namespace {
 
 // The equilibrium state as the balance check reports it: forced by the
 // knob, else warmed up warmupMs after the session began.

@@ -16,6 +16,15 @@ namespace camsdk {
 
 namespace {
 
+// What the command families keep of a device outside its settings goes
+// back to the factory state with it.
+void forgetFamilies(SimDevice& d)
+{
+    clearDataCollection(d);
+    forgetCorrections(d);
+    forgetCalibration(d);
+}
+
 // Backends of CALIDRA_CAMSDK_BACKENDS that this build knows.
 const char* const kSimBackend = "sim";
 
@@ -71,8 +80,7 @@ void CamLayer::configure(Lock& lock)
     for (int i = 0; i < int(devices_.size()); ++i) {
         devices_[size_t(i)].reset(i, options_);
         devices_[size_t(i)].setPresent(i < deviceCount_);
-        clearDataCollection(devices_[size_t(i)]);
-        forgetCorrections(devices_[size_t(i)]);
+        forgetFamilies(devices_[size_t(i)]);
     }
     clock_.setManual(options_.manualClock());
     faults_.clear();
@@ -178,6 +186,7 @@ std::shared_ptr<FrameStream> CamLayer::loseSessionOn(const Lock& lock, int index
 {
     if (!session_ || session_->device != index || session_->lost) return nullptr;
     session_->lost = true;
+    stopDataCollection(devices_[size_t(index)]);  // a camera that is gone samples nothing
     publishSession(lock);
     return detachStream(lock);
 }
@@ -313,13 +322,13 @@ void CamLayer::reset()
     std::shared_ptr<FrameStream> stream;
     {
         Lock lock(mutex_);
+        cancelFlash();
         stream = detachStream(lock);
         session_.reset();
         configure(lock);
     }
     finishStream(std::move(stream));
     clearProDebugScripts();
-    clearUpdateProgress();
 }
 
 bool CamLayer::setDeviceCount(int n)
@@ -337,8 +346,7 @@ bool CamLayer::setDeviceCount(int n)
         for (int i = deviceCount_; i < n; ++i) {
             SimDevice& d = devices_[size_t(i)];
             d.reset(i, options_);
-            clearDataCollection(d);
-            forgetCorrections(d);
+            forgetFamilies(d);
             events_.post(1, d.listEntry(connectType()));
         }
         deviceCount_ = n;

@@ -26,8 +26,10 @@ int dataCollectionSamples(SimDevice& d);
 // ProDebugApi.cpp: forgets every scripted answer. Takes its own lock.
 void clearProDebugScripts();
 
-// FirmwareApi.cpp: progress back to 0 when no flash runs. No lock needed.
-void clearUpdateProgress();
+// FirmwareApi.cpp: cancels a running flash (its call answers DISCONNECTED
+// and leaves the devices alone) and sets the progress back to 0. Called
+// under the state mutex, before the devices are made afresh.
+void cancelFlash();
 // FirmwareApi.cpp: the progress the update page would read now. No lock.
 int updateProgress();
 
@@ -46,5 +48,13 @@ struct CorrectedDefects {
 CorrectedDefects correctedDefects(SimDevice& d, const Session* session);
 // CorrectionsApi.cpp: the device was made afresh: factory lists and records.
 void forgetCorrections(SimDevice& d);
+
+// CalibrationApi.cpp: the device was made afresh: nothing calibrated, the
+// factory configuration.
+void forgetCalibration(SimDevice& d);
+// CalibrationApi.cpp: progress of the second calibration, 0..100; session:
+// the open session when it runs on d, else null (the progress as it was
+// last).
+int calibrationProgress(SimDevice& d, const Session* session, int64_t nowUs);
 
 }  // namespace camsdk

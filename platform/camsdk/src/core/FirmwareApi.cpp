@@ -5,12 +5,15 @@
 // linearly from 0 to 100; the device answers BUSY to everything else
 // meanwhile and reboots afterwards. The progress is computed from the clock
 // at every poll, so it rises smoothly on both clocks and never takes a lock.
+// A reset of the layer cancels a running flash: the waiting call wakes and
+// answers DISCONNECTED without touching the device made afresh.
 #include <sys/stat.h>
 
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <cstdio>
-#include <thread>
+#include <mutex>
 
 #include "ApiCall.h"
 #include "FamilyState.h"
@@ -34,6 +37,20 @@ std::atomic<bool> g_active{false};
 std::atomic<int64_t> g_startUs{0};
 std::atomic<int64_t> g_durationUs{0};
 std::atomic<int> g_idleProgress{0};  // 0 before any flash, else where the last one ended
+// Bumped by every reset; a flash that sees it change was cancelled. Bumped
+// under g_waitMutex so that the waiting flash cannot miss the wake-up.
+std::atomic<uint64_t> g_generation{0};
+std::mutex g_waitMutex;
+std::condition_variable g_wake;
+
+// Waits the flash's run time on the real clock; false when a reset
+// cancelled it meanwhile.
+bool waitFlash(uint64_t generation, int64_t runUs)
+{
+    std::unique_lock<std::mutex> lock(g_waitMutex);
+    return !g_wake.wait_for(lock, std::chrono::microseconds(runUs),
+                            [generation] { return g_generation.load() != generation; });
+}
 
 int progressNow()
 {
@@ -85,6 +102,7 @@ int flash(ApiCall& call, const char* path, bool needsSession)
     int index = -1;
     int64_t runUs = 0;
     int outcome = kSucceed;
+    uint64_t generation = 0;
     {
         Lock lock = l.lock();
         int error = 0;
@@ -109,17 +127,22 @@ int flash(ApiCall& call, const char* path, bool needsSession)
         g_startUs.store(l.clock().nowUs(), std::memory_order_relaxed);
         g_durationUs.store(durationUs, std::memory_order_relaxed);
         g_active.store(true, std::memory_order_release);
+        generation = g_generation.load();
     }
 
     // The flash itself, without the state mutex: the update page polls the
     // progress and the other threads get their BUSY answers meanwhile.
     if (runUs > 0) {
-        if (!l.clock().manual() || !l.advanceTime(runUs)) std::this_thread::sleep_for(std::chrono::microseconds(runUs));
+        if (!l.clock().manual() || !l.advanceTime(runUs)) waitFlash(generation, runUs);
     }
 
     int error = 0;
     {
         Lock lock = l.lock();
+        if (g_generation.load() != generation) {
+            lock.unlock();
+            return call.finish(USBSDK_ERR_DISCONNECTED);
+        }
         SimDevice& d = l.device(lock, index);
         g_idleProgress.store(progressNow(), std::memory_order_relaxed);
         g_active.store(false, std::memory_order_release);
@@ -136,9 +159,15 @@ int flash(ApiCall& call, const char* path, bool needsSession)
 
 }  // namespace
 
-void camsdk::clearUpdateProgress()
+void camsdk::cancelFlash()
 {
-    g_idleProgress.store(0, std::memory_order_relaxed);
+    {
+        std::lock_guard<std::mutex> lock(g_waitMutex);
+        g_generation.fetch_add(1);
+        g_active.store(false, std::memory_order_release);
+        g_idleProgress.store(0, std::memory_order_relaxed);
+    }
+    g_wake.notify_all();
 }
 
 int camsdk::updateProgress()

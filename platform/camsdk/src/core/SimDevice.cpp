@@ -75,6 +75,7 @@ void SimDevice::reset(int index, const SimOptions& options)
     if (options.warmupMs() >= 0) knobs_.warmupMs = options.warmupMs();
     restartFfc(0, false);
     openAttempts = 0;
+    flashing.store(false, std::memory_order_release);
     rebooting = false;
     scene = SceneRecord::factory();
     setPresent(true);

@@ -77,8 +77,7 @@ namespace camsdk {
     X(driftThreshold, 5)          \
     X(focusMode, 0)               \
     X(focusPos, 500)              \
-    X(zoomPos, 0)                 \
-    X(calRestored, 0)
+    X(zoomPos, 0)
 
 // The settings USBSDK_SaveDevImageParam saves and USBSDK_FactoryDefault
 // restores; every other setting is saved at once by its own setter.

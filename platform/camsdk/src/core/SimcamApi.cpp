@@ -64,6 +64,8 @@ bool deviceState(const CamLayer::Lock& lock, int index, const std::string& key, 
         *v = camsdk::updateProgress();
     else if (key == "dataSamples")
         *v = camsdk::dataCollectionSamples(d);
+    else if (key == "calibProgress")
+        *v = camsdk::calibrationProgress(d, here ? s : nullptr, l.clock().nowUs());
     else if (camsdk::correctionsState(d, here ? s : nullptr, l.clock().nowUs(), key, v))
         return true;
     else if (d.setting(key, &setting))
