@@ -99,12 +99,12 @@
     X(SetSaveTemperatureCalibrationRECT, (USBSDK_Rules rules), (rules))
 
 // Members that return the camera layer's integer unchanged.
-#define CALIDRA_SDK_INT_FORWARDS(X)                                                          \
-    X(GetDevInfoList, (USBSDK_DeviceInfo * list, int capacity), (list, capacity))            \
-    X(CollectTemperDrift, (int threshold), (threshold))                                      \
-    X(GetTemperDriftCollectResult, (unsigned char* status, int* rise), (status, rise))       \
-    X(GetTemperDriftDataAndCounts, (USBSDK_TemperDriftRecord * record), (record))            \
-    X(GetTemperDriftThreshold, (int* value), (value))                                        \
-    X(GetTemperDriftSwitch, (int* on), (on))                                                 \
-    X(SetTemperDriftSwitch, (int on), (on))                                                  \
+#define CALIDRA_SDK_INT_FORWARDS(X)                                                    \
+    X(GetDevInfoList, (USBSDK_DeviceInfo * list, int capacity), (list, capacity))      \
+    X(CollectTemperDrift, (int threshold), (threshold))                                \
+    X(GetTemperDriftCollectResult, (unsigned char* status, int* rise), (status, rise)) \
+    X(GetTemperDriftDataAndCounts, (USBSDK_TemperDriftRecord * record), (record))      \
+    X(GetTemperDriftThreshold, (int* value), (value))                                  \
+    X(GetTemperDriftSwitch, (int* on), (on))                                           \
+    X(SetTemperDriftSwitch, (int on), (on))                                            \
     X(SaveTemperDrift, (USBSDK_TemperDriftRecord record), (record))

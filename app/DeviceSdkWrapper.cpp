@@ -19,12 +19,18 @@ DeviceSdkWrapper::~DeviceSdkWrapper()
 }
 
 #define CALIDRA_DEFINE_FORWARD(name, params, args) \
-    bool DeviceSdkWrapper::name params { return USBSDK_##name args != 0; }
+    bool DeviceSdkWrapper::name params             \
+    {                                              \
+        return USBSDK_##name args != 0;            \
+    }
 CALIDRA_SDK_FORWARDS(CALIDRA_DEFINE_FORWARD)
 #undef CALIDRA_DEFINE_FORWARD
 
 #define CALIDRA_DEFINE_INT_FORWARD(name, params, args) \
-    int DeviceSdkWrapper::name params { return USBSDK_##name args; }
+    int DeviceSdkWrapper::name params                  \
+    {                                                  \
+        return USBSDK_##name args;                     \
+    }
 CALIDRA_SDK_INT_FORWARDS(CALIDRA_DEFINE_INT_FORWARD)
 #undef CALIDRA_DEFINE_INT_FORWARD
 

@@ -40,20 +40,32 @@ public:
 #undef CALIDRA_DECLARE_INT_FORWARD
 
     // Members that add a fixed argument or keep state.
-    bool GetSerialNumber(char* buf);      // buf holds at least 32 bytes
-    bool GetSoftwareVersion(char* buf);   // buf holds at least 32 bytes
-    bool SetSFFCEnable(int enable);       // any non-zero value is passed as 1
+    bool GetSerialNumber(char* buf);     // buf holds at least 32 bytes
+    bool GetSoftwareVersion(char* buf);  // buf holds at least 32 bytes
+    bool SetSFFCEnable(int enable);      // any non-zero value is passed as 1
     bool SetDataCollectInterval(int seconds);
     bool StopDataCollectInterval();
-    bool SetSleepMode(int mode);          // 5 puts the camera to sleep
-    bool GetImageFlipMode(int* mode);     // the cache follows the result
+    bool SetSleepMode(int mode);       // 5 puts the camera to sleep
+    bool GetImageFlipMode(int* mode);  // the cache follows the result
     bool SetImageFlipMode(int mode);
     bool SetPseudoIsotherm(bool enable, short low, short high);
 
-    bool isSleeping() const { return sleeping_.load(); }
-    bool isFrozen() const { return frozen_.load(); }
-    void setFrozen(bool frozen) { frozen_.store(frozen); }
-    int getFlipMode() const { return flipMode_.load(); }
+    bool isSleeping() const
+    {
+        return sleeping_.load();
+    }
+    bool isFrozen() const
+    {
+        return frozen_.load();
+    }
+    void setFrozen(bool frozen)
+    {
+        frozen_.store(frozen);
+    }
+    int getFlipMode() const
+    {
+        return flipMode_.load();
+    }
     void setAutoRecordTime(int enabled, int startHour, int endHour);
     void getAutoRecordTime(int* enabled, int* startHour, int* endHour) const;
 

@@ -9,6 +9,8 @@ PACKAGES=(
   # Qt 5: Core, Gui, Widgets, PrintSupport (qtbase), Charts, SerialPort, LinguistTools
   qtbase5-dev qtbase5-dev-tools libqt5charts5-dev libqt5serialport5-dev
   qttools5-dev qttools5-dev-tools
+  # the skin's vector sources are rendered to PNG at build time
+  libqt5svg5-dev
   # firmware packages, image buffers, recording, spreadsheets, hot-plug
   libquazip1-qt5-dev
   libopencv-core-dev libopencv-imgproc-dev libopencv-imgcodecs-dev
@@ -19,7 +21,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   # screenshots under a virtual display, with fonts for both languages
-  xvfb xauth fonts-wqy-microhei
+  xvfb xauth fonts-wqy-microhei fonts-noto-cjk
 )
 
 missing=()

@@ -1,0 +1,3 @@
+# The program's dialogs and the seam that opens them.
+target_sources(calidra_ui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/UiPrompts.cpp)
