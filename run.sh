@@ -7,7 +7,4 @@ cd "$(dirname "$0")"
 cmake -S . -B build -G Ninja
 cmake --build build -j "$(nproc)"
 
-if [ -x build/app/calidra ]; then
-  exec build/app/calidra "$@"
-fi
-echo "Built the libraries, tests and benchmarks under build/; the calidra program is not part of the build yet."
+exec build/app/calidra "$@"

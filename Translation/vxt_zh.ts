@@ -8,4 +8,168 @@
         <translation>Calidra</translation>
     </message>
 </context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Meter</source>
+        <translation>米</translation>
+    </message>
+    <message>
+        <source>Feet</source>
+        <translation>英尺</translation>
+    </message>
+</context>
+<context>
+    <name>QCtrlModuleWidget</name>
+    <message>
+        <source>VideoPreview</source>
+        <translation>视频预览</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>DeviceInfo</source>
+        <translation>设备信息</translation>
+    </message>
+    <message>
+        <source>ImageInfo</source>
+        <translation>图像参数</translation>
+    </message>
+    <message>
+        <source>Heat map analysis</source>
+        <translation>热图分析</translation>
+    </message>
+    <message>
+        <source>Advanced Settings</source>
+        <translation>高级设置</translation>
+    </message>
+    <message>
+        <source>Image Correction</source>
+        <translation>图像校正</translation>
+    </message>
+    <message>
+        <source>Temp Calibration</source>
+        <translation>温度校准</translation>
+    </message>
+    <message>
+        <source>Device is recording.</source>
+        <translation>设备录像中</translation>
+    </message>
+    <message>
+        <source>Device is sleeping</source>
+        <translation>设备休眠中</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>AdvancedPage</source>
+        <translation>高级设置</translation>
+    </message>
+</context>
+<context>
+    <name>QTitleWidget</name>
+    <message>
+        <source>checkLanguage</source>
+        <translation>切换语言</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>最大化</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>还原</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>QAboutDlg</name>
+    <message>
+        <source>VersionInfo</source>
+        <translation>客户端信息</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>版本</translation>
+    </message>
+    <message>
+        <source>CopyRight</source>
+        <translation>版权</translation>
+    </message>
+    <message>
+        <source>openSourceInfo</source>
+        <translation>开源信息</translation>
+    </message>
+    <message>
+        <source>Open Source License</source>
+        <translation>开源许可</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Path open failed</source>
+        <translation>打开文件夹失败</translation>
+    </message>
+</context>
+<context>
+    <name>QLoadingMsgDlg</name>
+    <message>
+        <source>Please Wait</source>
+        <translation>请等待</translation>
+    </message>
+</context>
+<context>
+    <name>QMessageboxDlg</name>
+    <message>
+        <source>OK</source>
+        <translation>确认</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>QPasswordDlg</name>
+    <message>
+        <source>OK</source>
+        <translation>确认</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Password error</source>
+        <translation>密码错误</translation>
+    </message>
+</context>
+<context>
+    <name>QPicCtrlWidget</name>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+</context>
 </TS>

@@ -1,0 +1,6 @@
+#include "QAdvancedSetting.h"
+
+QAdvancedSetting::QAdvancedSetting(QWidget* parent) : QWidget(parent)
+{
+    setObjectName("AdvancedSetting");
+}

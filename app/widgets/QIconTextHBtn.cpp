@@ -1,0 +1,20 @@
+#include "QIconTextHBtn.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+
+QIconTextHBtn::QIconTextHBtn(QWidget* parent)
+    : QIconTextListBtn(QStringLiteral("QLabel{border-image:"),
+                       QStringLiteral("background-repeat:no-repeat; margin:1px;}"), HoverState, parent)
+{
+    auto* layout = new QHBoxLayout(this);
+    layout->setSpacing(6);
+    layout->setContentsMargins(10, 0, 10, 0);
+    layout->addWidget(iconLabel_, 0, Qt::AlignVCenter);
+    layout->addWidget(textLabel_, 0, Qt::AlignVCenter);
+}
+
+void QIconTextHBtn::setText(const QString& text)
+{
+    setTextAndFitWidth(text, 4);
+}
