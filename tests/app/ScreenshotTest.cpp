@@ -13,6 +13,9 @@
 
 #include "ConfigManager.h"
 #include "MainWindow.h"
+#include "QAboutDlg.h"
+#include "QMessageboxDlg.h"
+#include "QPasswordDlg.h"
 #include "QCtrlModuleWidget.h"
 #include "QIconTextCtrlBtn.h"
 #include "QTitleWidget.h"
@@ -75,6 +78,25 @@ TEST(Screenshot, MainWindowInBothLanguages)
         ASSERT_TRUE(shot.save(folder + "/" + l.file));
         EXPECT_GT(distinctColours(shot, QRect(0, 34, 74, 500)), 8) << "navigation icons and texts are drawn";
         EXPECT_GT(distinctColours(shot, QRect(0, 0, 400, 34)), 8) << "logo and name are drawn";
+
+        // The dialogs of the shell, as they open over the window.
+        const QString stem = QString(l.file).chopped(4);
+        QAboutDlg about(&window);
+        about.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&about));
+        EXPECT_TRUE(about.grab().toImage().save(folder + "/" + stem + "_about.png"));
+        about.close();
+        QPasswordDlg password(&window);
+        password.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&password));
+        EXPECT_TRUE(password.grab().toImage().save(folder + "/" + stem + "_password.png"));
+        password.close();
+        QMessageboxDlg box(&window);
+        box.setMessageText(QCoreApplication::translate("QCtrlModuleWidget", "Device is sleeping"));
+        box.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
+        EXPECT_TRUE(box.grab().toImage().save(folder + "/" + stem + "_message.png"));
+        box.close();
     }
 }
 
