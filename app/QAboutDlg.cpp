@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "DialogParts.h"
 #include "AppHelpers.h"
 #include "UiPrompts.h"
 
@@ -15,11 +16,8 @@ namespace {
 
 QLabel* divider(QWidget* parent, const char* name)
 {
-    auto* line = new QLabel(parent);
+    QLabel* line = makeDividerLabel(parent, ":/Resource/Skin/window_Dividinglines_550.png");
     line->setObjectName(name);
-    line->setFixedHeight(2);
-    line->setPixmap(QPixmap(":/Resource/Skin/window_Dividinglines_550.png"));
-    line->setScaledContents(true);
     return line;
 }
 

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "DialogParts.h"
 #include "AppHelpers.h"
 #include "DeviceSdkWrapper.h"
 #include "MainWindow.h"
@@ -90,12 +91,9 @@ QCtrlModuleWidget::QCtrlModuleWidget(QWidget* parent) : QWidget(parent)
     auto* dividerColumn = new QVBoxLayout();
     dividerColumn->setObjectName("verticalLayout_3");
     dividerColumn->setContentsMargins(0, 0, 0, 0);
-    divideLine_ = new QLabel(this);
+    divideLine_ = makeDividerLabel(this, ":/Resource/Skin/window_DividingVLines_850.png", true);
     divideLine_->setObjectName("divideLine");
-    divideLine_->setPixmap(QPixmap(":/Resource/Skin/window_DividingVLines_850.png"));
-    divideLine_->setScaledContents(true);
     divideLine_->setAlignment(Qt::AlignLeft);
-    divideLine_->setFixedWidth(2);
     dividerColumn->addWidget(divideLine_, 0, Qt::AlignCenter);
     dividerBox->addLayout(dividerColumn);
     horizontalLayout->addLayout(dividerBox);

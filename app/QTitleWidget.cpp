@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
+#include "DialogParts.h"
 #include "ConfigManager.h"
 #include "QAboutDlg.h"
 #include "StyledWidgetPaint.h"
@@ -82,11 +83,8 @@ QTitleWidget::QTitleWidget(QWidget* parent) : QWidget(parent)
     auto* dividerBox = new QHBoxLayout();
     dividerBox->setObjectName("horizontalLayout_3");
     dividerBox->setContentsMargins(0, 0, 0, 0);
-    divideLine_ = new QLabel(this);
+    divideLine_ = makeDividerLabel(this, ":/Resource/Skin/window_Dividinglines_1360.png");
     divideLine_->setObjectName("divideLine");
-    divideLine_->setFixedHeight(2);
-    divideLine_->setPixmap(QPixmap(":/Resource/Skin/window_Dividinglines_1360.png"));
-    divideLine_->setScaledContents(true);
     divideLine_->setAlignment(Qt::AlignBottom);
     dividerBox->addWidget(divideLine_);
     verticalLayout->addLayout(dividerBox);

@@ -6,6 +6,8 @@
 #include <QPixmap>
 #include <QVBoxLayout>
 
+#include "DialogParts.h"
+
 QLoadingMsgDlg::QLoadingMsgDlg(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
 {
     setAttribute(Qt::WA_TranslucentBackground);
@@ -13,10 +15,7 @@ QLoadingMsgDlg::QLoadingMsgDlg(QWidget* parent) : QDialog(parent, Qt::Dialog | Q
     setWindowModality(Qt::WindowModal);
     setFixedSize(490, 230);
 
-    auto* divider = new QLabel(this);
-    divider->setFixedHeight(2);
-    divider->setScaledContents(true);
-    divider->setPixmap(QPixmap(":/Resource/Skin/window_Dividinglines_480.png"));
+    QLabel* divider = makeDividerLabel(this, ":/Resource/Skin/window_Dividinglines_480.png");
 
     m_movie = new QMovie(":/Resource/Skin/loading.gif", QByteArray(), this);
     auto* movieLabel = new QLabel(this);

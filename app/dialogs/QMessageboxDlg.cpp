@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "DialogParts.h"
+
 namespace {
 // The translucent margin around the frame leaves room for its shadow.
 constexpr int kShadowMargin = 10;
@@ -35,17 +37,9 @@ QMessageboxDlg::QMessageboxDlg(QWidget* parent) : QDialog(parent, Qt::Dialog | Q
     outer->setContentsMargins(kShadowMargin, kShadowMargin, kShadowMargin, kShadowMargin);
     outer->addWidget(frame);
 
-    m_titleLabel = new QLabel(frame);
-    m_closeBtn = new QPushButton(frame);
-    m_closeBtn->setObjectName("CloseBtn");
-    auto* titleRow = new QHBoxLayout;
-    titleRow->addWidget(m_titleLabel, 1);
-    titleRow->addWidget(m_closeBtn);
+    QHBoxLayout* titleRow = makeTitleRow(frame, &m_titleLabel, &m_closeBtn);
 
-    auto* divider = new QLabel(frame);
-    divider->setFixedHeight(2);
-    divider->setScaledContents(true);
-    divider->setPixmap(QPixmap(":/Resource/Skin/window_Dividinglines_480.png"));
+    QLabel* divider = makeDividerLabel(frame, ":/Resource/Skin/window_Dividinglines_480.png");
 
     m_iconLabel = new QLabel(frame);
     m_iconLabel->setObjectName("InfoIconLabel");
@@ -58,17 +52,7 @@ QMessageboxDlg::QMessageboxDlg(QWidget* parent) : QDialog(parent, Qt::Dialog | Q
     messageRow->addWidget(m_iconLabel);
     messageRow->addWidget(m_messageLabel, 1);
 
-    m_okBtn = new QPushButton(frame);
-    m_okBtn->setObjectName("BtnStyle1");
-    m_okBtn->setFixedSize(64, 32);
-    m_cancelBtn = new QPushButton(frame);
-    m_cancelBtn->setObjectName("BtnStyle2");
-    m_cancelBtn->setFixedSize(64, 32);
-    auto* buttonRow = new QHBoxLayout;
-    buttonRow->addStretch();
-    buttonRow->addWidget(m_okBtn);
-    buttonRow->addWidget(m_cancelBtn);
-    buttonRow->addStretch();
+    QHBoxLayout* buttonRow = makeOkCancelRow(frame, &m_okBtn, &m_cancelBtn);
 
     auto* content = new QVBoxLayout(frame);
     content->setContentsMargins(10, 5, 10, 15);

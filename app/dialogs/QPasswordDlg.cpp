@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "DialogParts.h"
 #include "UiPrompts.h"
 
 namespace {
@@ -28,17 +29,9 @@ QPasswordDlg::QPasswordDlg(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::F
     setAttribute(Qt::WA_TranslucentBackground);
     setFixedSize(320, 190);
 
-    m_titleLabel = new QLabel(this);
-    m_closeBtn = new QPushButton(this);
-    m_closeBtn->setObjectName("CloseBtn");
-    auto* titleRow = new QHBoxLayout;
-    titleRow->addWidget(m_titleLabel, 1);
-    titleRow->addWidget(m_closeBtn);
+    QHBoxLayout* titleRow = makeTitleRow(this, &m_titleLabel, &m_closeBtn);
 
-    auto* divider = new QLabel(this);
-    divider->setFixedHeight(2);
-    divider->setScaledContents(true);
-    divider->setPixmap(QPixmap(":/Resource/Skin/window_Dividinglines_480.png"));
+    QLabel* divider = makeDividerLabel(this, ":/Resource/Skin/window_Dividinglines_480.png");
 
     m_passwordEdit = new QLineEdit(this);
     m_passwordEdit->setFixedSize(180, 32);
@@ -50,17 +43,7 @@ QPasswordDlg::QPasswordDlg(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::F
     editRow->addWidget(m_passwordEdit);
     editRow->addStretch();
 
-    m_okBtn = new QPushButton(this);
-    m_okBtn->setObjectName("BtnStyle1");
-    m_okBtn->setFixedSize(64, 32);
-    m_cancelBtn = new QPushButton(this);
-    m_cancelBtn->setObjectName("BtnStyle2");
-    m_cancelBtn->setFixedSize(64, 32);
-    auto* buttonRow = new QHBoxLayout;
-    buttonRow->addStretch();
-    buttonRow->addWidget(m_okBtn);
-    buttonRow->addWidget(m_cancelBtn);
-    buttonRow->addStretch();
+    QHBoxLayout* buttonRow = makeOkCancelRow(this, &m_okBtn, &m_cancelBtn);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(kShadowMargin + 10, kShadowMargin + 5, kShadowMargin + 10, kShadowMargin + 15);

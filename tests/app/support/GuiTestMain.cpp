@@ -5,12 +5,13 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
-// Under the sanitizers: Qt's platform plugins keep a few allocations until
-// exit; they are not ours. Full unwinding lets the suppression see the
+// Under the sanitizers: Qt's platform plugins, D-Bus and the GL driver keep
+// a few allocations until exit; they are not ours. Full unwinding lets the suppression see the
 // plugin's frames.
 extern "C" const char* __lsan_default_suppressions()
 {
-    return "leak:libqoffscreen.so\nleak:libqxcb.so\nleak:libxcb\nleak:libfontconfig\n";
+    return "leak:libqoffscreen.so\nleak:libqxcb.so\nleak:libQt5XcbQpa\nleak:libxcb\nleak:libfontconfig\n"
+           "leak:libdbus-1\nleak:libGLX_mesa\n";
 }
 extern "C" const char* __asan_default_options()
 {
