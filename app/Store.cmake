@@ -1,0 +1,1 @@
+# the picture and rule store

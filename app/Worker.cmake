@@ -1,0 +1,1 @@
+# the device-command worker
