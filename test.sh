@@ -24,7 +24,8 @@ cmake --build build-asan -j "$jobs"
 
 echo "== concurrency tests under ThreadSanitizer"
 cmake -S . -B build-tsan -G Ninja -DCALIDRA_TSAN=ON -DCALIDRA_WERROR=ON
-cmake --build build-tsan -j "$jobs" --target thermcore_live_stress_tests camsdk_concurrency_tests
+cmake --build build-tsan -j "$jobs" --target thermcore_live_stress_tests camsdk_concurrency_tests \
+  calidra_worker_tests calidra_videoplay_tests
 (cd build-tsan && TSAN_OPTIONS=halt_on_error=1 ctest --output-on-failure -L tsan)
 
 if command -v clang++ >/dev/null; then

@@ -172,4 +172,326 @@
         <translation>Delete</translation>
     </message>
 </context>
+<context>
+    <name>QDevInfo</name>
+    <message>
+        <source>Device Name</source>
+        <translation>Device Name</translation>
+    </message>
+    <message>
+        <source>Device Type</source>
+        <translation>Device Type</translation>
+    </message>
+    <message>
+        <source>DeviceResolution</source>
+        <translation>Resolution</translation>
+    </message>
+    <message>
+        <source>DeviceSN</source>
+        <translation>SN</translation>
+    </message>
+    <message>
+        <source>SoftwareVersionInfo</source>
+        <translation>Software Version</translation>
+    </message>
+    <message>
+        <source>Temperature measurement</source>
+        <translation>Thermography</translation>
+    </message>
+    <message>
+        <source>Observation</source>
+        <translation>Security</translation>
+    </message>
+    <message>
+        <source>Failed to get device information</source>
+        <translation>Failed to get the device information</translation>
+    </message>
+</context>
+<context>
+    <name>QImageCorrectModule</name>
+    <message>
+        <source>This module must be operated under the guidance of the manufacturer's professional personnel,otherwise, it may result in image abnormalities!</source>
+        <translation>This module must be operated under the guidance of the manufacturer's professional personnel, otherwise, it may result in image abnormalities!</translation>
+    </message>
+</context>
+<context>
+    <name>QLoginSetting</name>
+    <message>
+        <source>Connect device</source>
+        <translation>Connect device</translation>
+    </message>
+    <message>
+        <source>Connection type</source>
+        <translation>Connection type</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Device</translation>
+    </message>
+    <message>
+        <source>UVC</source>
+        <translation>UVC</translation>
+    </message>
+    <message>
+        <source>Serial port</source>
+        <translation>Serial port</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Connect</translation>
+    </message>
+    <message>
+        <source>Device not found.</source>
+        <translation>Device not found.</translation>
+    </message>
+</context>
+<context>
+    <name>QVideoWndWidget</name>
+    <message>
+        <source>AddBP</source>
+        <translation>Add defective pixel</translation>
+    </message>
+    <message>
+        <source>DeleteBP</source>
+        <translation>Delete defective pixel</translation>
+    </message>
+    <message>
+        <source>DeleteAllBP</source>
+        <translation>Delete all defective pixels</translation>
+    </message>
+    <message>
+        <source>AddBPCol</source>
+        <translation>Add defective column</translation>
+    </message>
+    <message>
+        <source>DeleteBPCol</source>
+        <translation>Delete defective column</translation>
+    </message>
+    <message>
+        <source>DeleteAllBPCol</source>
+        <translation>Delete all defective columns</translation>
+    </message>
+    <message>
+        <source>ImageSize</source>
+        <translation>Resize</translation>
+    </message>
+    <message>
+        <source>The bad pixel is set</source>
+        <translation>The same defective pixel has existed</translation>
+    </message>
+    <message>
+        <source>The bad column is set</source>
+        <translation>The same defective column already exists</translation>
+    </message>
+    <message>
+        <source>There are adjacent bad columns</source>
+        <translation>An adjacent defective column already exists next to the defective column</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Tip</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete all bad point markers?</source>
+        <translation>Are you sure you want to delete all defective pixels?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete all bad column markers?</source>
+        <translation>Are you sure you want to delete all defective columns?</translation>
+    </message>
+    <message>
+        <source>QVideoWndWidget</source>
+        <translation>Video</translation>
+    </message>
+</context>
+<context>
+    <name>QVideoHistogram</name>
+    <message>
+        <source>Y-Histogram count</source>
+        <translation>Y histogram</translation>
+    </message>
+</context>
+<context>
+    <name>QVideoPreviewModuleWidget</name>
+    <message>
+        <source>White Hot</source>
+        <translation>White Hot</translation>
+    </message>
+    <message>
+        <source>Black Hot</source>
+        <translation>Black Hot</translation>
+    </message>
+    <message>
+        <source>Fusion</source>
+        <translation>Fusion</translation>
+    </message>
+    <message>
+        <source>Rainbow</source>
+        <translation>Rainbow</translation>
+    </message>
+    <message>
+        <source>Golden-fall</source>
+        <translation>Golden-fall</translation>
+    </message>
+    <message>
+        <source>Fifth-day</source>
+        <translation>Fifth-day</translation>
+    </message>
+    <message>
+        <source>Iron Red</source>
+        <translation>Iron Red</translation>
+    </message>
+    <message>
+        <source>Amber</source>
+        <translation>Amber</translation>
+    </message>
+    <message>
+        <source>Jade</source>
+        <translation>Jade</translation>
+    </message>
+    <message>
+        <source>Sunset</source>
+        <translation>Sunset</translation>
+    </message>
+    <message>
+        <source>Ice fire</source>
+        <translation>Ice fire</translation>
+    </message>
+    <message>
+        <source>Oil-Paint</source>
+        <translation>Oil-Paint</translation>
+    </message>
+    <message>
+        <source>Pomegranate</source>
+        <translation>Pomegranate</translation>
+    </message>
+    <message>
+        <source>Emerald</source>
+        <translation>Emerald</translation>
+    </message>
+    <message>
+        <source>Spring</source>
+        <translation>Spring</translation>
+    </message>
+    <message>
+        <source>Summer</source>
+        <translation>Summer</translation>
+    </message>
+    <message>
+        <source>Autumn</source>
+        <translation>Autumn</translation>
+    </message>
+    <message>
+        <source>Winter</source>
+        <translation>Winter</translation>
+    </message>
+    <message>
+        <source>Thermal Detection</source>
+        <translation>Thermal Detection</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>Aurora</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Disconnect</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Connect</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Wake up</translation>
+    </message>
+    <message>
+        <source>Sleep</source>
+        <translation>Sleep</translation>
+    </message>
+    <message>
+        <source>Disconnect the device?</source>
+        <translation>Disconnect the device?</translation>
+    </message>
+    <message>
+        <source>Device connect fail prompt1</source>
+        <translation>Device disconnected, please check:</translation>
+    </message>
+    <message>
+        <source>Device connect fail prompt2</source>
+        <translation>1. Whether the cable between the device and the computer is properly inserted</translation>
+    </message>
+    <message>
+        <source>Device connect fail prompt3</source>
+        <translation>2. The device communication preparation takes about 7 seconds after connection. Please try again later</translation>
+    </message>
+    <message>
+        <source>Device Thermal Fail, Please reconnect.</source>
+        <translation>Failed to start the temperature measurement. Please reconnect.</translation>
+    </message>
+    <message>
+        <source>Device Real Play Fail, Please reconnect.</source>
+        <translation>Failed to start the live video. Please reconnect.</translation>
+    </message>
+    <message>
+        <source>Device is not connect.</source>
+        <translation>The device is not connected.</translation>
+    </message>
+    <message>
+        <source>Video is freezing.</source>
+        <translation>The video is frozen.</translation>
+    </message>
+    <message>
+        <source>Device is recording.</source>
+        <translation>Recording</translation>
+    </message>
+    <message>
+        <source>Fail to close sleep mode.</source>
+        <translation>Failed to leave sleep mode.</translation>
+    </message>
+    <message>
+        <source>Fail to start sleep mode.</source>
+        <translation>Failed to enter sleep mode.</translation>
+    </message>
+    <message>
+        <source>The drawing area is too small</source>
+        <translation>The drawing area is too small</translation>
+    </message>
+    <message>
+        <source>Set Temperature Param Fail</source>
+        <translation>Failed to set the temperature parameters</translation>
+    </message>
+    <message>
+        <source>Device is sleeping</source>
+        <translation>The device is sleeping</translation>
+    </message>
+    <message>
+        <source>Colorization Set Fail.</source>
+        <translation>Failed to set the palette.</translation>
+    </message>
+    <message>
+        <source>Get Color Fail.</source>
+        <translation>Failed to read the palette.</translation>
+    </message>
+    <message>
+        <source>Freeze</source>
+        <translation>Freeze</translation>
+    </message>
+    <message>
+        <source>Hot spot</source>
+        <translation>Hot spot</translation>
+    </message>
+    <message>
+        <source>Cold spot</source>
+        <translation>Cold spot</translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>Snapshot</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Record</translation>
+    </message>
+</context>
 </TS>

@@ -172,4 +172,326 @@
         <translation>删除</translation>
     </message>
 </context>
+<context>
+    <name>QDevInfo</name>
+    <message>
+        <source>Device Name</source>
+        <translation>设备名称</translation>
+    </message>
+    <message>
+        <source>Device Type</source>
+        <translation>设备类型</translation>
+    </message>
+    <message>
+        <source>DeviceResolution</source>
+        <translation>分辨率</translation>
+    </message>
+    <message>
+        <source>DeviceSN</source>
+        <translation>序列号</translation>
+    </message>
+    <message>
+        <source>SoftwareVersionInfo</source>
+        <translation>软件版本</translation>
+    </message>
+    <message>
+        <source>Temperature measurement</source>
+        <translation>测温型</translation>
+    </message>
+    <message>
+        <source>Observation</source>
+        <translation>观测型</translation>
+    </message>
+    <message>
+        <source>Failed to get device information</source>
+        <translation>获取设备信息失败</translation>
+    </message>
+</context>
+<context>
+    <name>QImageCorrectModule</name>
+    <message>
+        <source>This module must be operated under the guidance of the manufacturer's professional personnel,otherwise, it may result in image abnormalities!</source>
+        <translation>该模块需在厂商专业人员指导下进行操作，否则可能会导致图像异常！</translation>
+    </message>
+</context>
+<context>
+    <name>QLoginSetting</name>
+    <message>
+        <source>Connect device</source>
+        <translation>连接设备</translation>
+    </message>
+    <message>
+        <source>Connection type</source>
+        <translation>连接方式</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>设备</translation>
+    </message>
+    <message>
+        <source>UVC</source>
+        <translation>UVC</translation>
+    </message>
+    <message>
+        <source>Serial port</source>
+        <translation>串口</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>连接</translation>
+    </message>
+    <message>
+        <source>Device not found.</source>
+        <translation>未找到设备。</translation>
+    </message>
+</context>
+<context>
+    <name>QVideoWndWidget</name>
+    <message>
+        <source>AddBP</source>
+        <translation>添加坏点</translation>
+    </message>
+    <message>
+        <source>DeleteBP</source>
+        <translation>删除坏点</translation>
+    </message>
+    <message>
+        <source>DeleteAllBP</source>
+        <translation>删除所有坏点</translation>
+    </message>
+    <message>
+        <source>AddBPCol</source>
+        <translation>添加坏列</translation>
+    </message>
+    <message>
+        <source>DeleteBPCol</source>
+        <translation>删除坏列</translation>
+    </message>
+    <message>
+        <source>DeleteAllBPCol</source>
+        <translation>删除所有坏列</translation>
+    </message>
+    <message>
+        <source>ImageSize</source>
+        <translation>还原</translation>
+    </message>
+    <message>
+        <source>The bad pixel is set</source>
+        <translation>相同坏点已存在</translation>
+    </message>
+    <message>
+        <source>The bad column is set</source>
+        <translation>相同坏列已存在</translation>
+    </message>
+    <message>
+        <source>There are adjacent bad columns</source>
+        <translation>此坏列旁已有相邻坏列</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete all bad point markers?</source>
+        <translation>请确认是否删除所有坏点?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete all bad column markers?</source>
+        <translation>请确认是否删除所有坏列?</translation>
+    </message>
+    <message>
+        <source>QVideoWndWidget</source>
+        <translation>视频</translation>
+    </message>
+</context>
+<context>
+    <name>QVideoHistogram</name>
+    <message>
+        <source>Y-Histogram count</source>
+        <translation>Y直方图统计</translation>
+    </message>
+</context>
+<context>
+    <name>QVideoPreviewModuleWidget</name>
+    <message>
+        <source>White Hot</source>
+        <translation>白热</translation>
+    </message>
+    <message>
+        <source>Black Hot</source>
+        <translation>黑热</translation>
+    </message>
+    <message>
+        <source>Fusion</source>
+        <translation>融合</translation>
+    </message>
+    <message>
+        <source>Rainbow</source>
+        <translation>彩虹</translation>
+    </message>
+    <message>
+        <source>Golden-fall</source>
+        <translation>金秋</translation>
+    </message>
+    <message>
+        <source>Fifth-day</source>
+        <translation>五彩</translation>
+    </message>
+    <message>
+        <source>Iron Red</source>
+        <translation>铁红</translation>
+    </message>
+    <message>
+        <source>Amber</source>
+        <translation>琥珀</translation>
+    </message>
+    <message>
+        <source>Jade</source>
+        <translation>玉石</translation>
+    </message>
+    <message>
+        <source>Sunset</source>
+        <translation>日落</translation>
+    </message>
+    <message>
+        <source>Ice fire</source>
+        <translation>冰火</translation>
+    </message>
+    <message>
+        <source>Oil-Paint</source>
+        <translation>油画</translation>
+    </message>
+    <message>
+        <source>Pomegranate</source>
+        <translation>石榴</translation>
+    </message>
+    <message>
+        <source>Emerald</source>
+        <translation>翡翠</translation>
+    </message>
+    <message>
+        <source>Spring</source>
+        <translation>春</translation>
+    </message>
+    <message>
+        <source>Summer</source>
+        <translation>夏</translation>
+    </message>
+    <message>
+        <source>Autumn</source>
+        <translation>秋</translation>
+    </message>
+    <message>
+        <source>Winter</source>
+        <translation>冬</translation>
+    </message>
+    <message>
+        <source>Thermal Detection</source>
+        <translation>热检测</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>极光</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>断开连接</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>连接</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>唤醒</translation>
+    </message>
+    <message>
+        <source>Sleep</source>
+        <translation>休眠</translation>
+    </message>
+    <message>
+        <source>Disconnect the device?</source>
+        <translation>是否断开设备连接？</translation>
+    </message>
+    <message>
+        <source>Device connect fail prompt1</source>
+        <translation>设备连接失败，请检查：</translation>
+    </message>
+    <message>
+        <source>Device connect fail prompt2</source>
+        <translation>1. 设备与电脑之间的线缆是否插好</translation>
+    </message>
+    <message>
+        <source>Device connect fail prompt3</source>
+        <translation>2. 设备连接后通信准备约需7秒，请稍后重试</translation>
+    </message>
+    <message>
+        <source>Device Thermal Fail, Please reconnect.</source>
+        <translation>设备测温功能启动失败，请重新连接。</translation>
+    </message>
+    <message>
+        <source>Device Real Play Fail, Please reconnect.</source>
+        <translation>设备视频播放失败，请重新连接。</translation>
+    </message>
+    <message>
+        <source>Device is not connect.</source>
+        <translation>设备未连接</translation>
+    </message>
+    <message>
+        <source>Video is freezing.</source>
+        <translation>视频已冻结</translation>
+    </message>
+    <message>
+        <source>Device is recording.</source>
+        <translation>设备录像中</translation>
+    </message>
+    <message>
+        <source>Fail to close sleep mode.</source>
+        <translation>退出休眠失败</translation>
+    </message>
+    <message>
+        <source>Fail to start sleep mode.</source>
+        <translation>进入休眠失败</translation>
+    </message>
+    <message>
+        <source>The drawing area is too small</source>
+        <translation>绘制区域太小</translation>
+    </message>
+    <message>
+        <source>Set Temperature Param Fail</source>
+        <translation>设置测温参数失败</translation>
+    </message>
+    <message>
+        <source>Device is sleeping</source>
+        <translation>设备休眠中</translation>
+    </message>
+    <message>
+        <source>Colorization Set Fail.</source>
+        <translation>伪彩设置失败</translation>
+    </message>
+    <message>
+        <source>Get Color Fail.</source>
+        <translation>获取伪彩失败</translation>
+    </message>
+    <message>
+        <source>Freeze</source>
+        <translation>冻结</translation>
+    </message>
+    <message>
+        <source>Hot spot</source>
+        <translation>最高温</translation>
+    </message>
+    <message>
+        <source>Cold spot</source>
+        <translation>最低温</translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>拍照</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>录像</translation>
+    </message>
+</context>
 </TS>

@@ -11,6 +11,8 @@ target_sources(calidra_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/QCtrlModuleWidget.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QTitleWidget.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QAboutDlg.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QDevInfo.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QDeviceInfoModule.cpp
   ${PROJECT_SOURCE_DIR}/picture/QHotImageModule.cpp
   ${PROJECT_SOURCE_DIR}/picture/TextMap.cpp
   ${PROJECT_SOURCE_DIR}/advanced/QAdvancedSetting.cpp)

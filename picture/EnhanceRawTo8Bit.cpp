@@ -2,13 +2,32 @@
 
 #include <algorithm>
 
-// Interim: a linear ramp over the frame's range until the enhancement lands.
-int EnhanceRawTo8Bit(const uint16_t* src, uint16_t width, uint16_t height, int32_t, uint8_t* dst, const uint16_t*)
+#include "EnhanceContext.h"
+#include "ToneCurve.h"
+
+using enhance::EnhanceContext;
+using enhance::ToneCurve;
+
+int EnhanceRawTo8Bit(const uint16_t* src, uint16_t width, uint16_t height, int32_t mode, uint8_t* dst,
+                     const uint16_t* curve)
 {
     if (!src || !dst || width == 0 || height == 0) return -1;
-    const size_t n = size_t(width) * height;
-    const auto [lo, hi] = std::minmax_element(src, src + n);
-    const unsigned span = unsigned(*hi) - *lo;
-    for (size_t i = 0; i < n; ++i) dst[i] = span ? uint8_t((unsigned(src[i]) - *lo) * 255u / span) : 0;
+    if (mode == 1 && !curve) return -1;
+
+    // Planes first: a frame too large for memory fails before anything is read.
+    EnhanceContext context;
+    if (!context.allocate(width, height)) return -1;
+
+    // The curve lives on this call's stack, never shared with another call.
+    ToneCurve tone;
+    if (mode == 1)
+        std::copy(curve, curve + tone.size(), tone.begin());
+    else
+        tone = enhance::BuildToneCurve(src, width, height);
+
+    context.loadFrame(src);
+    context.computeCoefficients();
+    context.computeBase();
+    context.map(tone, dst);
     return 0;
 }

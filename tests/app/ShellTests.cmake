@@ -1,7 +1,8 @@
 # Configuration, helpers, the main window and its bars.
 calidra_gui_tests(calidra_shell_tests
   ${CMAKE_CURRENT_LIST_DIR}/ConfigAndHelpersTest.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/ShellTest.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/ShellTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DeviceInfoPageTest.cpp)
 
 # The catalogues against the texts of the sources.
 find_package(Qt5 COMPONENTS LinguistTools REQUIRED)

@@ -1,0 +1,5 @@
+#include "DeviceChangeNotifier.h"
+
+DeviceChangeNotifier::DeviceChangeNotifier(QObject* parent) : QObject(parent) {}
+
+DeviceChangeNotifier::~DeviceChangeNotifier() = default;
