@@ -51,6 +51,8 @@ QVector<QPoint> columnCorners(int x, int height)
 
 QVideoWndWidget::QVideoWndWidget(QWidget* parent) : QWidget(parent)
 {
+    setObjectName("VideoWndWidget");
+    setAttribute(Qt::WA_StyledBackground);
     layout_ = new QVBoxLayout(this);
     layout_->setContentsMargins(0, 0, 0, 0);
     layout_->setSpacing(0);

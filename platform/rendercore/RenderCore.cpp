@@ -12,6 +12,7 @@
 #include <mutex>
 #include <utility>
 
+#include "AppHelpers.h"
 #include "ImageBufferHelpers.h"
 #include "VideoSurface.h"
 
@@ -86,7 +87,14 @@ int RenderCore::draw(Handle handle, const RenderFrameDesc* frame, const RenderRe
     if (r.left < 0 || r.top < 0 || r.right > 4 * w || r.bottom > 4 * h || r.right <= r.left || r.bottom <= r.top)
         return 0;
 
-    const QSize target = view->target->targetSize();
+    // The picture keeps the frame's aspect ratio inside the widget, with the
+    // arithmetic the live page uses to lay the rule overlay over it.
+    QSize target = view->target->targetSize();
+    if (!target.isEmpty()) {
+        int fitW = target.width(), fitH = target.height();
+        FitSizeKeepRatio(w, h, target.width(), target.height(), fitW, fitH);
+        target = QSize(fitW, fitH);
+    }
     if (target.isEmpty()) {
         view->picture = QImage();
         return 1;

@@ -92,7 +92,14 @@ void VideoSurface::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     if (!frame_.isNull()) {
-        painter.drawImage(rect(), frame_);
+        // Centred as the worker scaled it; the bands beside it keep the
+        // widget's background.
+        QStyleOption option;
+        option.initFrom(this);
+        style()->drawPrimitive(QStyle::PE_Widget, &option, &painter, this);
+        const QSize size = frame_.size().boundedTo(this->size());
+        const QRect target(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);
+        painter.drawImage(target, frame_);
         return;
     }
     QStyleOption option;

@@ -23,6 +23,9 @@
 #include <QTextCodec>
 
 #include <memory>
+
+#include "QVideoWndWidget.h"
+#include "VideoSurface.h"
 #include <vector>
 
 namespace {
@@ -98,7 +101,8 @@ QStringList sheetUrls()
     QString sheet = styleSheet();
     sheet.remove(QRegularExpression(QStringLiteral("/\\*.*?\\*/"), QRegularExpression::DotMatchesEverythingOption));
     QStringList urls;
-    QRegularExpressionMatchIterator it = QRegularExpression(QStringLiteral("url\\(\\s*\"?([^\")]+)\"?\\s*\\)")).globalMatch(sheet);
+    QRegularExpressionMatchIterator it =
+        QRegularExpression(QStringLiteral("url\\(\\s*\"?([^\")]+)\"?\\s*\\)")).globalMatch(sheet);
     while (it.hasNext()) {
         const QString url = it.next().captured(1).trimmed();
         if (!urls.contains(url)) urls << url;
@@ -179,9 +183,7 @@ TEST(SkinResourcesTest, SheetImagesLoadWithTheirSizes)
 
 TEST(SkinResourcesTest, ToolButtonIconsShowTheirState)
 {
-    const auto icon = [](const char* name) {
-        return QImage(kSkin + name).convertToFormat(QImage::Format_ARGB32);
-    };
+    const auto icon = [](const char* name) { return QImage(kSkin + name).convertToFormat(QImage::Format_ARGB32); };
     // Under the mouse each tool icon changes colour, not shape.
     for (const char* tool : {"FFC", "Manual", "Video"}) {
         SCOPED_TRACE(tool);
@@ -202,9 +204,7 @@ TEST(SkinResourcesTest, ToolButtonIconsShowTheirState)
 
 TEST(SkinResourcesTest, ConnectAndStandbyImagesShowTheirState)
 {
-    const auto icon = [](const char* name) {
-        return QImage(kSkin + name).convertToFormat(QImage::Format_ARGB32);
-    };
+    const auto icon = [](const char* name) { return QImage(kSkin + name).convertToFormat(QImage::Format_ARGB32); };
     const auto countOf = [](const QImage& image, QRgb colour) {
         int n = 0;
         for (int y = 0; y < image.height(); ++y)
@@ -293,28 +293,80 @@ TEST(SkinResourcesTest, StyleSheetNamesTheProgramsWidgets)
     QString sheet = styleSheet();
     sheet.remove(QRegularExpression(QStringLiteral("/\\*.*?\\*/"), QRegularExpression::DotMatchesEverythingOption));
     const char* selectors[] = {
-        "QWidget#MainWindow", "#CtrlModule", "#QCtrlModuleWidget", "#TitleWidget", "#QTitleWidget",
-        "QLabel#neutral", "QPushButton#checkLangEnBtn", "QPushButton#checkLangChBtn", "#InfoBtn", "#MinBtn",
-        "#ResizeBtn[max=\"false\"]", "#ResizeBtn[max=\"true\"]", "#CloseBtn", "QLabel#Label_FF_85",
-        "QLabel#Label_F5_16", "QPushButton#BtnStyle1", "#BtnStyle2", "QLineEdit#LineEditStyle2",
-        "QPushButton#addBtnStyle", "#minusBtnStyle", "QSlider#SliderStyle1", "QLineEdit#SelLineEdit",
-        "QPushButton#SelButton", "QPushButton#delBtnStyle", "QPushButton#DeleteBtn",
-        "QWidget#TimerMessageboxWidget", "QDialog#AboutDlg", "QDialog", "QToolTip", "QScrollBar",
-        "QComboBox", "QCheckBox", "QRadioButton", "QTableWidget", "QHeaderView", "QMenu", "QMenu::item:selected",
+        "QWidget#MainWindow",
+        "#CtrlModule",
+        "#QCtrlModuleWidget",
+        "#TitleWidget",
+        "#QTitleWidget",
+        "QLabel#neutral",
+        "QPushButton#checkLangEnBtn",
+        "QPushButton#checkLangChBtn",
+        "#InfoBtn",
+        "#MinBtn",
+        "#ResizeBtn[max=\"false\"]",
+        "#ResizeBtn[max=\"true\"]",
+        "#CloseBtn",
+        "QLabel#Label_FF_85",
+        "QLabel#Label_F5_16",
+        "QPushButton#BtnStyle1",
+        "#BtnStyle2",
+        "QLineEdit#LineEditStyle2",
+        "QPushButton#addBtnStyle",
+        "#minusBtnStyle",
+        "QSlider#SliderStyle1",
+        "QLineEdit#SelLineEdit",
+        "QPushButton#SelButton",
+        "QPushButton#delBtnStyle",
+        "QPushButton#DeleteBtn",
+        "QWidget#TimerMessageboxWidget",
+        "QDialog#AboutDlg",
+        "QDialog",
+        "QToolTip",
+        "QScrollBar",
+        "QComboBox",
+        "QCheckBox",
+        "QRadioButton",
+        "QTableWidget",
+        "QHeaderView",
+        "QMenu",
+        "QMenu::item:selected",
         // live page
-        "QWidget#ModuleWidget", "QWidget#VideoCtrlWidget", "QLabel#Line1Label", "QWidget#functionWidget",
-        "QWidget#VideoWndWidget", "QLabel#VideoWndLabel", "QWidget#ModuleWidget QCheckBox",
-        "QWidget#ModuleWidget QCheckBox::indicator:checked", "QWidget#ModuleWidget QLineEdit",
-        "QSlider#SliderStyle1::groove:vertical", "QSlider#SliderStyle1::handle:vertical",
-        "QSlider#SliderStyle1::sub-page:vertical", "QSlider#SliderStyle1::add-page:vertical",
-        "QPushButton#DisConnectBtn", "QPushButton#ConnectBtn", "QPushButton#DisStandByBtn",
-        "QPushButton#StandByBtn", "QPushButton#DisConnectBtn:hover", "QPushButton#ConnectBtn:hover",
-        "QPushButton#DisStandByBtn:hover", "QPushButton#StandByBtn:hover", "QPushButton#DisConnectBtn:disabled",
-        "QPushButton#ConnectBtn:disabled", "QPushButton#DisStandByBtn:disabled", "QPushButton#StandByBtn:disabled",
+        "QWidget#ModuleWidget",
+        "QWidget#VideoCtrlWidget",
+        "QLabel#Line1Label",
+        "QWidget#functionWidget",
+        "QVideoWndWidget",
+        "VideoSurface#VideoWndLabel",
+        "QIconTextVBtn",
+        "QWidget#ModuleWidget QCheckBox",
+        "QWidget#ModuleWidget QCheckBox::indicator:checked",
+        "QWidget#ModuleWidget QLineEdit",
+        "QSlider#SliderStyle1::groove:vertical",
+        "QSlider#SliderStyle1::handle:vertical",
+        "QSlider#SliderStyle1::sub-page:vertical",
+        "QSlider#SliderStyle1::add-page:vertical",
+        "QPushButton#DisConnectBtn",
+        "QPushButton#ConnectBtn",
+        "QPushButton#DisStandByBtn",
+        "QPushButton#StandByBtn",
+        "QPushButton#DisConnectBtn:hover",
+        "QPushButton#ConnectBtn:hover",
+        "QPushButton#DisStandByBtn:hover",
+        "QPushButton#StandByBtn:hover",
+        "QPushButton#DisConnectBtn:disabled",
+        "QPushButton#ConnectBtn:disabled",
+        "QPushButton#DisStandByBtn:disabled",
+        "QPushButton#StandByBtn:disabled",
         // connection dialog and device information
-        "QDialog#QLoginSetting", "QListWidget#DeviceListWidget", "QListWidget#DeviceListWidget::item:selected",
-        "QListWidget#DeviceListWidget::item:hover", "QPushButton#SearchBtn", "QPushButton#SearchBtn:hover",
-        "QPushButton#SearchBtn:pressed", "QRadioButton#RadioBtnStyle1", "QLabel#Label_FF_85_14",
+        "QDialog#QLoginSetting",
+        "QListWidget#DeviceListWidget",
+        "QListWidget#DeviceListWidget::item:selected",
+        "QListWidget#DeviceListWidget::item:hover",
+        "QPushButton#SearchBtn",
+        "QPushButton#SearchBtn:hover",
+        "QPushButton#SearchBtn:pressed",
+        "QRadioButton#RadioBtnStyle1",
+        "QLabel#Label_FF_85_14",
         // histogram window
         "QVideoHistogram",
     };
@@ -432,8 +484,8 @@ TEST_F(SkinSheetTest, StylesTheLivePage)
     auto* palettes = make<QWidget>("VideoCtrlWidget", column);
     auto* line = make<QLabel>("Line1Label", column);
     auto* side = make<QWidget>("functionWidget", &page);
-    auto* video = make<QWidget>("VideoWndWidget", &page);
-    auto* view = make<QLabel>("VideoWndLabel", video);
+    auto* video = new QVideoWndWidget(&page);
+    QWidget* view = video->getVideoWnd();
     auto* connect = make<QPushButton>("DisConnectBtn", column);
     auto* standby = make<QPushButton>("DisStandByBtn", column);
     auto* freeze = new QCheckBox(QStringLiteral("Freeze"), column);
