@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
+#include <memory>
+
 // Under the sanitizers: Qt's platform plugins, D-Bus and the GL driver keep
 // a few allocations until exit; they are not ours. Full unwinding lets the suppression see the
 // plugin's frames.
@@ -21,8 +23,12 @@ extern "C" const char* __asan_default_options()
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir home;
-    if (qEnvironmentVariableIsEmpty("CALIDRA_HOME")) qputenv("CALIDRA_HOME", home.path().toUtf8());
+    // Every test process gets a home of its own (under CALIDRA_HOME when it
+    // is set): tests run side by side and each writes its own Config.ini.
+    const QString base = qEnvironmentVariable("CALIDRA_HOME");
+    const std::unique_ptr<QTemporaryDir> home(base.isEmpty() ? new QTemporaryDir
+                                                             : new QTemporaryDir(base + "/test-XXXXXX"));
+    qputenv("CALIDRA_HOME", home->path().toUtf8());
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
