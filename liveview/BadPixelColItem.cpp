@@ -2,8 +2,6 @@
 
 #include <QGraphicsScene>
 #include <QGraphicsSceneMouseEvent>
-#include <QPainter>
-#include <QStyleOptionGraphicsItem>
 
 #include <cmath>
 
@@ -28,13 +26,7 @@ qreal clampSpan(qreal p, qreal len, qreal lo, qreal hi)
 
 }  // namespace
 
-BadPixelColItem::BadPixelColItem(QGraphicsItem* parent) : QGraphicsRectItem(parent), color_(0, 0, 255)
-{
-    setZValue(1.0);
-    setFlags(ItemIsSelectable | ItemIsFocusable | ItemSendsGeometryChanges);
-    setAcceptHoverEvents(true);
-    setData(1, kKind);
-}
+BadPixelColItem::BadPixelColItem(QGraphicsItem* parent) : BadMarkerItem(kKind, 1.0, parent) {}
 
 int BadPixelColItem::lineWidth()
 {
@@ -60,56 +52,20 @@ void BadPixelColItem::setColumn(int x, int height)
     setPos(x, 0);
 }
 
-QRectF BadPixelColItem::boundingRect() const
+QRectF BadPixelColItem::currentRect() const
 {
-    return rect();
+    return markerRect(gColLineWidth, height_);
 }
 
-QPainterPath BadPixelColItem::shape() const
+void BadPixelColItem::announceSelected(QVideoWndWidget* owner)
 {
-    QPainterPath path;
-    path.addRect(rect());
-    return path;
-}
-
-void BadPixelColItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget*)
-{
-    if (penChanged_) {
-        setRect(markerRect(gColLineWidth, height_));
-        penChanged_ = false;
-    }
-    color_ = (option->state & QStyle::State_Selected) ? QColor(255, 0, 0) : QColor(0, 0, 255);
-    QPen pen(QBrush(color_), 0);
-    pen.setCosmetic(true);
-    painter->setPen(pen);
-    painter->setBrush(Qt::NoBrush);
-    painter->drawRect(markerRect(gColLineWidth, height_));
-}
-
-void BadPixelColItem::contextMenuEvent(QGraphicsSceneContextMenuEvent*)
-{
-    if (isSelected() && owner_) owner_->popItemContextMenu();
-}
-
-void BadPixelColItem::hoverMoveEvent(QGraphicsSceneHoverEvent* event)
-{
-    QGraphicsRectItem::hoverMoveEvent(event);
+    owner->selectBadColRow(this);
 }
 
 void BadPixelColItem::mousePressEvent(QGraphicsSceneMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton) setFlags(ItemIsMovable | ItemIsSelectable | ItemSendsGeometryChanges);
-    QGraphicsRectItem::mousePressEvent(event);
-}
-
-void BadPixelColItem::mouseMoveEvent(QGraphicsSceneMouseEvent*)
-{
-    // A column marker never follows the mouse, movable or not.
-}
-
-void BadPixelColItem::mouseReleaseEvent(QGraphicsSceneMouseEvent* event)
-{
-    QGraphicsRectItem::mouseReleaseEvent(event);
+    BadMarkerItem::mousePressEvent(event);
 }
 
 QVariant BadPixelColItem::itemChange(GraphicsItemChange change, const QVariant& value)
@@ -121,6 +77,5 @@ QVariant BadPixelColItem::itemChange(GraphicsItemChange change, const QVariant& 
         return QPointF(clampSpan(p.x(), r.width(), bounds.left(), bounds.right()),
                        clampSpan(p.y(), r.height(), bounds.top(), bounds.bottom()));
     }
-    if (change == ItemSelectedHasChanged && value.toBool() && owner_) owner_->selectBadColRow(this);
-    return QGraphicsRectItem::itemChange(change, value);
+    return BadMarkerItem::itemChange(change, value);
 }

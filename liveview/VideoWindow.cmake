@@ -3,6 +3,7 @@
 find_package(Qt5 COMPONENTS Charts REQUIRED)
 target_sources(calidra_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/QVideoWndWidget.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/BadMarkerItem.cpp
   ${CMAKE_CURRENT_LIST_DIR}/BadPixelItem.cpp
   ${CMAKE_CURRENT_LIST_DIR}/BadPixelColItem.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QHistogramCount.cpp
