@@ -14,6 +14,7 @@
 #include "ConfigManager.h"
 #include "MainWindow.h"
 #include "QAboutDlg.h"
+#include "QLoginSetting.h"
 #include "QMessageboxDlg.h"
 #include "QPasswordDlg.h"
 #include "QCtrlModuleWidget.h"
@@ -97,6 +98,11 @@ TEST(Screenshot, MainWindowInBothLanguages)
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
         EXPECT_TRUE(box.grab().toImage().save(folder + "/" + stem + "_message.png"));
         box.close();
+        QLoginSetting login(&window);
+        login.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&login));
+        EXPECT_TRUE(login.grab().toImage().save(folder + "/" + stem + "_connect.png"));
+        login.close();
     }
 }
 
