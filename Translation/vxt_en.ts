@@ -493,5 +493,17 @@
         <source>Record</source>
         <translation>Record</translation>
     </message>
+    <message>
+        <source>Operate succeed</source>
+        <translation>Operation succeeded</translation>
+    </message>
+    <message>
+        <source>Failed to FFC</source>
+        <translation>FFC failed</translation>
+    </message>
+    <message>
+        <source>Error Code</source>
+        <translation>Error code</translation>
+    </message>
 </context>
 </TS>

@@ -493,5 +493,17 @@
         <source>Record</source>
         <translation>录像</translation>
     </message>
+    <message>
+        <source>Operate succeed</source>
+        <translation>操作成功</translation>
+    </message>
+    <message>
+        <source>Failed to FFC</source>
+        <translation>FFC失败</translation>
+    </message>
+    <message>
+        <source>Error Code</source>
+        <translation>错误码</translation>
+    </message>
 </context>
 </TS>

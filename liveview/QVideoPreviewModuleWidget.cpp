@@ -1490,7 +1490,11 @@ void QVideoPreviewModuleWidget::setFFCBtnSlots()
 
 void QVideoPreviewModuleWidget::setShutterCorrectRetSlot(bool bRet)
 {
-    Q_UNUSED(bRet);  // stand-in: the FFC result messages come with the FFC result
+    if (bRet) {
+        prompts().toast(tr("Operate succeed"), 0, 1000);
+        return;
+    }
+    prompts().notice(this, tr("Failed to FFC") + "," + tr("Error Code") + ":" + QString::number(USBSDK_GetLastError()));
 }
 
 // ---- Palettes -------------------------------------------------------------------------

@@ -962,3 +962,23 @@ TEST_F(LivePageTest, ConnectFailureReadsInEnglish)
 }
 
 }  // namespace
+
+namespace {
+
+// The FFC result: a toast on success, the error code in a message box on
+// failure.
+TEST_F(LivePageTest, FfcResultIsShown)
+{
+    page_->setShutterCorrectRetSlot(true);
+    ASSERT_EQ(prompts_.count(Kind::Toast), 1);
+    EXPECT_EQ(prompts_.last(Kind::Toast).text, "Operate succeed");
+    EXPECT_EQ(prompts_.last(Kind::Toast).type, 0);
+    EXPECT_EQ(prompts_.last(Kind::Toast).msec, 1000);
+
+    EXPECT_EQ(USBSDK_GetColor(nullptr), 0);  // no session: sets the last error
+    const int error = USBSDK_GetLastError();
+    page_->setShutterCorrectRetSlot(false);
+    EXPECT_EQ(prompts_.texts(Kind::Notice), QStringList{"Failed to FFC,Error Code:" + QString::number(error)});
+}
+
+}  // namespace
