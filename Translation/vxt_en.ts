@@ -505,5 +505,136 @@
         <source>Error Code</source>
         <translation>Error code</translation>
     </message>
+    <message>
+        <source>N/A</source>
+        <translation>N/A</translation>
+    </message>
+    <message>
+        <source>Get Temperature Param Fail</source>
+        <translation>Get Temperature Param Fail</translation>
+    </message>
+</context>
+<context>
+    <name>QPreviewModuleWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>TemperResult</source>
+        <translation>Temp Result</translation>
+    </message>
+    <message>
+        <source>GainModel</source>
+        <translation>Gain Mode</translation>
+    </message>
+    <message>
+        <source>Rule Property</source>
+        <translation>Rule Property</translation>
+    </message>
+    <message>
+        <source>GlobalThermalSet</source>
+        <translation>Global Temp Config</translation>
+    </message>
+    <message>
+        <source>Second Calibration</source>
+        <translation>Secondary Calibration</translation>
+    </message>
+    <message>
+        <source>Isotherm</source>
+        <translation>Isotherm</translation>
+    </message>
+</context>
+<context>
+    <name>QVideoTemperResult</name>
+    <message>
+        <source>QVideoTemperResult</source>
+        <translation>Temperature Results</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Avg</source>
+        <translation>Avg</translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation>N/A</translation>
+    </message>
+</context>
+<context>
+    <name>QVideoTemperShow</name>
+    <message>
+        <source>QVideoTemperShow</source>
+        <translation>Temperature Overlay</translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation>N/A</translation>
+    </message>
+</context>
+<context>
+    <name>QVideoTemperWidget</name>
+    <message>
+        <source>QVideoTemperWidget</source>
+        <translation>Rule Temperature</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Avg</source>
+        <translation>Avg</translation>
+    </message>
+</context>
+<context>
+    <name>QVideoSceneViewCtrl</name>
+    <message>
+        <source>QVideoSceneViewCtrl</source>
+        <translation>QVideoSceneViewCtrl</translation>
+    </message>
+    <message>
+        <source>Delete Rule</source>
+        <translation>Delete Rule</translation>
+    </message>
+    <message>
+        <source>Rule Property</source>
+        <translation>Rule Property</translation>
+    </message>
+    <message>
+        <source>Video is freezing.</source>
+        <translation>Video is freezing.</translation>
+    </message>
+    <message>
+        <source>The maximum number of additions has been reached.</source>
+        <translation>The maximum number of additions has been reached.</translation>
+    </message>
+    <message>
+        <source>The drawing area is too small</source>
+        <translation>The drawing area is too small</translation>
+    </message>
+    <message>
+        <source>Get Temperature Param Fail</source>
+        <translation>Get Temperature Param Fail</translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation>N/A</translation>
+    </message>
 </context>
 </TS>

@@ -505,5 +505,136 @@
         <source>Error Code</source>
         <translation>错误码</translation>
     </message>
+    <message>
+        <source>N/A</source>
+        <translation>N/A</translation>
+    </message>
+    <message>
+        <source>Get Temperature Param Fail</source>
+        <translation>获取测温参数失败</translation>
+    </message>
+</context>
+<context>
+    <name>QPreviewModuleWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>TemperResult</source>
+        <translation>测温结果</translation>
+    </message>
+    <message>
+        <source>GainModel</source>
+        <translation>增益模式</translation>
+    </message>
+    <message>
+        <source>Rule Property</source>
+        <translation>规则属性</translation>
+    </message>
+    <message>
+        <source>GlobalThermalSet</source>
+        <translation>全局测温设置</translation>
+    </message>
+    <message>
+        <source>Second Calibration</source>
+        <translation>二次标定</translation>
+    </message>
+    <message>
+        <source>Isotherm</source>
+        <translation>等温线</translation>
+    </message>
+</context>
+<context>
+    <name>QVideoTemperResult</name>
+    <message>
+        <source>QVideoTemperResult</source>
+        <translation>测温结果</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>最高温</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>最低温</translation>
+    </message>
+    <message>
+        <source>Avg</source>
+        <translation>平均温</translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation>N/A</translation>
+    </message>
+</context>
+<context>
+    <name>QVideoTemperShow</name>
+    <message>
+        <source>QVideoTemperShow</source>
+        <translation>温度显示</translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation>N/A</translation>
+    </message>
+</context>
+<context>
+    <name>QVideoTemperWidget</name>
+    <message>
+        <source>QVideoTemperWidget</source>
+        <translation>规则温度</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>最高</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>最低</translation>
+    </message>
+    <message>
+        <source>Avg</source>
+        <translation>平均</translation>
+    </message>
+</context>
+<context>
+    <name>QVideoSceneViewCtrl</name>
+    <message>
+        <source>QVideoSceneViewCtrl</source>
+        <translation>测温规则层</translation>
+    </message>
+    <message>
+        <source>Delete Rule</source>
+        <translation>删除规则</translation>
+    </message>
+    <message>
+        <source>Rule Property</source>
+        <translation>规则属性</translation>
+    </message>
+    <message>
+        <source>Video is freezing.</source>
+        <translation>视频已冻结</translation>
+    </message>
+    <message>
+        <source>The maximum number of additions has been reached.</source>
+        <translation>已达到最大添加数量</translation>
+    </message>
+    <message>
+        <source>The drawing area is too small</source>
+        <translation>绘制区域太小</translation>
+    </message>
+    <message>
+        <source>Get Temperature Param Fail</source>
+        <translation>获取测温参数失败</translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation>N/A</translation>
+    </message>
 </context>
 </TS>

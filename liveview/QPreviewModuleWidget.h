@@ -1,33 +1,67 @@
-// The side panel of the live page as the page wires it: the one object
-// through which the page talks to the result table and the gain, rule
-// property, global thermal, second calibration and isotherm pages. The
-// pages' requests leave under the panel's signals; results come down
-// through its slots and its result signals.
+// The side panel beside the live video: an accordion of header buttons,
+// each over the page it opens. The rule temperature table opens and closes
+// on its own; of the other five pages (gain mode, rule property, global
+// thermal settings, second calibration, isotherm) at most one is open. The
+// second calibration and isotherm headers are never shown.
 //
-// Until those pages land the panel holds only the result table. Its relay
-// slots re-emit as described; every other slot is counted in calls() and
-// remembers what it was told.
+// The panel is the one object through which the live page talks to the
+// pages: it re-emits their requests under its own signals and hands results
+// and live data down. Until the five pages are built each is an empty
+// placeholder of its object name, so the accordion works; their results
+// reach nothing yet. GUI thread only.
 #pragma once
 
 #include <QString>
 #include <QWidget>
 
-#include "MetaTypes.h"
-#include "StandInLog.h"
+#include <array>
 
+#include "MetaTypes.h"
+#include "RuleTemperResult.h"
+
+class QIconTextRBtn;
+class QVBoxLayout;
 class QVideoTemperResult;
 
 class QPreviewModuleWidget : public QWidget {
     Q_OBJECT
 public:
+    // The headers with their pages, in layout order; the isotherm pair is
+    // kept outside the layout.
+    enum Section {
+        TemperResultSection = 0,
+        GainModelSection,
+        RulePropertySection,
+        GlobalThermalSection,
+        SecondCalibrationSection,
+        IsothermSection,
+        SectionCount
+    };
+
     explicit QPreviewModuleWidget(QWidget* parent = nullptr);
 
     QVideoTemperResult* resultTable() const { return result_; }
-    bool allDlgShown() const { return allDlgShown_; }
+    QIconTextRBtn* header(Section section) const { return headers_.at(section); }
+    QWidget* page(Section section) const { return pages_.at(section); }
+    // Whether the header shows the open arrow set.
+    bool isHeaderOpen(Section section) const { return headerOpen_.at(section); }
     // The last gain mode answer, read or write: (bRet, nMode).
     bool lastGainModeRet() const { return lastGainRet_; }
     int lastGainMode() const { return lastGainMode_; }
-    const StandInLog& calls() const { return calls_; }
+
+    // Direct operations of the live page.
+    // One rule's measured result, to the result table.
+    void showRuleResult(const RuleTemperResult& result);
+    // One rule whose reading failed, to the result table.
+    void showRuleResultUnavailable(const RuleTemperResult& result);
+    // The camera's common measurement parameters: stored as the live global
+    // parameter block.
+    void setGlobalTemperParam(const USBSDK_GlobalTemperParam& param);
+    // Reloads the rule property page's fields.
+    void refreshRuleParam();
+    // Puts the global thermal page's refresh-time choice back to its first
+    // entry.
+    void resetRefreshTime();
 
 signals:
     // Requests of the pages.
@@ -74,32 +108,53 @@ signals:
     void sendSecCalibrationBlackbodyTempRetSignal(bool bRet);
 
 public slots:
+    // Header toggles: the result table on its own, the others as one
+    // accordion.
     void setTemperResultDlgShowSlots();
     void setGainSettingDlgShowSlots();
     void setParamSetDlgShowSlots();
     void setGlobalThermSettingDlgShowSlots();
     void setSecondCalibrationDlgShowSlot();
     void setIsothermDlgShowSlots();
+    // Shows or hides the result table; hiding also closes every other page.
     void setAllDlgShowSlot(bool bShow);
     void setItemDeleteSlots(quint32 key);
     void setItemSelectSlots(quint32 key);
+    // Relays: each re-emits its signal.
     void setUpdateRuleInfoSlots();
     void setUpdateGlobalInfoSlots();
     void setColorizationChangeSlot(bool bOn, int nColor);
     void sendGetIsothermStatusSlot();
     void setIsothermFuncSlot(int nColor, const USBSDK_IsothermParams& stIsotherm);
-    void getIsothermStatusRetSlot(bool bRet, const USBSDK_IsothermParams& stIsotherm, int nColor);
-    void setIsothermStatusRetSlot(bool bRet);
     void setThermRefreshTimeSlot(int nTime);
     void onFullScreenThermEnableSwitchSlot(bool bEnable);
-    void getGainModeRetSlot(bool bRet, int nMode);
     void setGainModeSlot(int nMode);
+    // Results for the isotherm and gain pages.
+    void getIsothermStatusRetSlot(bool bRet, const USBSDK_IsothermParams& stIsotherm, int nColor);
+    void setIsothermStatusRetSlot(bool bRet);
+    void getGainModeRetSlot(bool bRet, int nMode);
     void setGainModeRetSlot(bool bRet, int nMode);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
-    StandInLog calls_;
-    QVideoTemperResult* result_ = nullptr;  // child
-    bool allDlgShown_ = false;
+    void buildForm();
+    void connectHeaders();
+    void retranslate();
+    // Shows the open or the closed arrow set on a header, in its normal
+    // state.
+    void setHeaderArrow(Section section, bool open);
+    // Opens the page of an accordion section and closes the others, or
+    // closes it when it is open.
+    void toggleAccordionPage(Section section);
+
+    QVBoxLayout* outerLayout_ = nullptr;                  // owned by this widget
+    QVBoxLayout* innerLayout_ = nullptr;                  // owned by outerLayout_
+    QVideoTemperResult* result_ = nullptr;                // child, also pages_[TemperResultSection]
+    std::array<QIconTextRBtn*, SectionCount> headers_{};  // children
+    std::array<QWidget*, SectionCount> pages_{};          // children
+    std::array<bool, SectionCount> headerOpen_{};
     bool lastGainRet_ = false;
     int lastGainMode_ = -1;
 };

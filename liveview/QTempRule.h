@@ -1,32 +1,41 @@
-// The live rule temperature worker as the live page wires it: lives on the
-// page's temperature thread, paces the temperature refresh, sends the live
-// rule set to the camera, opens the thermal function and answers frames
-// with their grey range.
+// The live page's rule temperature worker. It lives on the page's
+// temperature thread and owns the refresh timer whose ticks make the page
+// read the rule temperatures from the camera (1000 ms, or 500 ms when
+// chosen); it sends the live rule set to the camera, opens the camera's
+// thermal function with retries and answers frames with their grey range.
+// The camera computes the temperatures; this worker only paces and forwards.
 //
-// Until the rule temperatures land, the worker keeps its timer state and
-// answers nothing: no tick, no opening result, no grey range. Every slot
-// is counted in calls().
+// Threads: every slot runs on the worker's thread. The mutex serialises the
+// rule upload, the opening, the tick and the grey range; the two stop paths
+// run without it. isRefreshing() and refreshPeriod() may be read from any
+// thread.
 #pragma once
 
+#include <QMutex>
 #include <QObject>
 
 #include <atomic>
 
 #include "LiveFrame.h"
 #include "MetaTypes.h"
-#include "StandInLog.h"
+
+class QTimer;
 
 class QTempRule : public QObject {
     Q_OBJECT
 public:
+    static constexpr int kPeriodMs = 1000;
+    static constexpr int kFastPeriodMs = 500;
+    static constexpr int kOpenAttempts = 3;
+    static constexpr int kOpenRetryMs = 500;
+    static constexpr int kStatusReads = 11;
+    static constexpr int kStatusPollMs = 200;
+
     explicit QTempRule(QObject* parent = nullptr);
 
-    // Refreshing on, and its period in ms (1000 or 500).
+    // Refreshing on, and the timer's period in ms.
     bool isRefreshing() const { return running_.load(); }
     int refreshPeriod() const { return periodMs_.load(); }
-    // Rule count of the last rule set handed over; -1 before the first.
-    int lastRuleCount() const { return lastRuleCount_.load(); }
-    const StandInLog& calls() const { return calls_; }
 
 signals:
     void sendUpdateTemperSignals();
@@ -39,12 +48,17 @@ public slots:
     void setUpdateTemperSlots();
     void setThermalRulesSlot(const USBSDK_Rules& rules);
     void OpenThermalFunctionSlot();
-    // The frame stays the frame worker's; the slot only holds a reference.
+    // The frame stays the frame worker's; its pixels are not read.
     void getYuvData(const FramePtr& frame);
 
 private:
-    StandInLog calls_;
+    void stopRefreshing();
+    void startRefreshing(int periodMs);
+
+    QMutex mutex_;
+    QTimer* timer_ = nullptr;  // child: moves to the worker's thread with it
     std::atomic<bool> running_{false};
-    std::atomic<int> periodMs_{1000};
-    std::atomic<int> lastRuleCount_{-1};
+    std::atomic<int> periodMs_{kPeriodMs};
+    // The grey range last announced; the page hears it once, not per frame.
+    bool yRangeSent_ = false;
 };

@@ -14,6 +14,8 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cstring>
+#include <iterator>
 #include <optional>
 
 #include "CSlider.h"
@@ -41,12 +43,21 @@
 #include "QVideoSceneViewCtrl.h"
 #include "QVideoTemperShow.h"
 #include "QVideoWndWidget.h"
+#include "LiveRuleSet.h"
+#include "RuleRecordBuilder.h"
+#include "TemperValueText.h"
+#include "RuleTemperResult.h"
+#include "VideoPointExItem.h"
+#include "AppHelpers.h"
 #include "ThermalImageData.h"
 #include "UiPrompts.h"
 #include "VideoSurface.h"
 #include "camsdk.h"
 
 namespace {
+
+// Spots come in the rule space, 0..8191 over the whole frame.
+constexpr int kRuleSpaceMax = RuleRecordBuilder::kRuleSpace - 1;
 
 constexpr int kAwakeMode = 4;
 constexpr int kSleepMode = 5;
@@ -609,6 +620,7 @@ void QVideoPreviewModuleWidget::initConnect()
     connect(sceneView_, &QVideoSceneViewCtrl::sendAddItemSignals, this, &P::setAddItemSlots);
     connect(sceneView_, &QVideoSceneViewCtrl::sendItemChangeSignals, this, &P::setItemChangeSlots);
     connect(sceneView_, &QVideoSceneViewCtrl::sendItemReleasedSignals, this, &P::setUpdateRuleInfoSlots);
+    connect(sceneView_, &QVideoSceneViewCtrl::sendItemDeleteSignals, this, &P::setRuleDeletedSlot);
     connect(sceneView_, &QVideoSceneViewCtrl::sendItemDeleteSignals, sidePanel_,
             &QPreviewModuleWidget::setItemDeleteSlots);
     connect(sceneView_, &QVideoSceneViewCtrl::sendItemDeleteSignals, temperShow_,
@@ -1085,7 +1097,7 @@ void QVideoPreviewModuleWidget::setDevDisconnectRetSlot(bool bRet)
     videoWnd_->setDisplayMode(true);
 
     sceneView_->hide();
-    // The overlay's frame-rate text is emptied by the overlay once it draws one.
+    sceneView_->clearFpsText();
 
     sidePanel_->setEnabled(false);
     emit sendShowTemperResultSignal(false);
@@ -1101,11 +1113,11 @@ void QVideoPreviewModuleWidget::setDevDisconnectRetSlot(bool bRet)
         sdk().setFrozen(false);
     }
 
-    // The side panel's refresh-time choice goes back to its first entry with
-    // the global thermal page.
+    sidePanel_->resetRefreshTime();
     zoomEdit_->setText(QStringLiteral("0"));
     hotpointCheckBox_->setChecked(false);
     coldpointCheckBox_->setChecked(false);
+    sceneView_->setHotColdVisible(false, false);
     usbModeNumLabel_->clear();
 
     if (sdk().isSleeping()) setStandbyButtonState(false);
@@ -1143,7 +1155,7 @@ void QVideoPreviewModuleWidget::getOpenThermalFuncRet(bool bRet)
     if (!sceneView_->isHidden()) layoutSceneView(videoPlay_->getFrameSize());
     if (USBSDK_GetDeviceType() != 0) {
         updateCommonTemperParam();
-        // The side panel reloads its rule parameters once its rule page lands.
+        sidePanel_->refreshRuleParam();
         setUpdateRuleInfoSlots();
         setUpdateTemperSlots();
     }
@@ -1318,7 +1330,9 @@ void QVideoPreviewModuleWidget::setYUVUpdateShowSlots()
     // Without raw data there is nothing to measure: no spots, no rules.
     hotpointCheckBox_->setChecked(false);
     coldpointCheckBox_->setChecked(false);
-    sceneView_->setRuleClearBtnSlots();
+    sceneView_->setHotColdVisible(false, false);
+    sceneView_->clearRules();
+    sceneView_->emitItemSelected(0);
 }
 
 void QVideoPreviewModuleWidget::setMainWndMoveSlots()
@@ -1345,7 +1359,8 @@ void QVideoPreviewModuleWidget::setRuleClearBtnSlots()
         prompts().notice(this, tr("Video is freezing."));
         return;
     }
-    sceneView_->setRuleClearBtnSlots();
+    sceneView_->clearRules();
+    sceneView_->emitItemSelected(0);
 }
 
 void QVideoPreviewModuleWidget::setRuleDrawCompleteSlots(bool bOk)
@@ -1355,22 +1370,148 @@ void QVideoPreviewModuleWidget::setRuleDrawCompleteSlots(bool bOk)
 
 void QVideoPreviewModuleWidget::setAddItemSlots(quint32 key)
 {
-    Q_UNUSED(key);  // stand-in: the rule set is built and sent with the live rules
+    if (key != 0) setUpdateRuleInfoSlots();
+}
+
+void QVideoPreviewModuleWidget::setRuleDeletedSlot(quint32 key)
+{
+    Q_UNUSED(key);
+    // The remaining rules are renumbered: the camera must hear the new set,
+    // also when it is empty. A clear deletes many; one upload follows.
+    if (ruleUploadPending_) return;
+    ruleUploadPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        ruleUploadPending_ = false;
+        setUpdateRuleInfoSlots();
+    });
 }
 
 void QVideoPreviewModuleWidget::setItemChangeSlots(const ItemInfo& info)
 {
-    Q_UNUSED(info);  // stand-in: moved points reach the live set with the live rules
+    if (info.key == 0 || info.points.isEmpty()) return;
+    const std::optional<PicRuleConfig> found = ThermalImageData::getInstance().findDevRuleById(info.key);
+    if (!found) return;
+    const QSize view = sceneView_->size();
+    if (view.width() < 1 || view.height() < 1) return;
+    PicRuleConfig rule = *found;
+    // The record keeps its point count; the camera hears of the move when
+    // the mouse is released.
+    const int n = std::min(info.points.size(), int(std::size(rule.points)));
+    for (int i = 0; i < n; ++i) {
+        const QPoint p = RuleRecordBuilder::toRuleSpace(info.points[i], view);
+        rule.points[i] = {p.x(), p.y()};
+    }
+    ThermalImageData::getInstance().updateDevRule(info.key, rule);
 }
 
 void QVideoPreviewModuleWidget::setUpdateRuleInfoSlots()
 {
-    // Stand-in: the camera's rule set is built from the live set with the live rules.
+    const std::optional<PicRuleList> list = ThermalImageData::getInstance().getDevRuleList();
+    if (!list) return;
+    // An empty set is sent too: it clears the rules the camera measures.
+    emit sendSetThermalRulesSignal(LiveRuleSet::fromLiveSet(*list));
 }
 
 void QVideoPreviewModuleWidget::setUpdateTemperSlots()
 {
-    // Stand-in: spots, scale labels and rule temperatures come with the live rules.
+    updateHotColdSpot();
+    if (sdk().isFrozen()) return;
+    const std::optional<PicRuleList> list = ThermalImageData::getInstance().getDevRuleList();
+    if (!list) return;
+    for (int i = 0; i < list->size(); ++i) {
+        const PicRuleRecord& record = list->records[i];
+        USBSDK_ThermalRuleResult result;
+        std::memset(&result, 0, sizeof result);
+        const bool ok = USBSDK_GetThermalRules(record.rule.ruleId, &result) != 0;
+        RuleTemperResult shown;
+        shown.title = sceneView_->getItemTitle(record.key);
+        shown.key = record.key;
+        shown.avg = result.avgTemp;
+        shown.showAvg = true;
+        if (record.rule.meterType != PicRuleRecord::kTypePoint) {
+            shown.max = result.maxTemp;
+            shown.min = result.minTemp;
+            shown.showMax = shown.showMin = true;
+        }
+        showRuleResult(shown, ok);
+    }
+}
+
+void QVideoPreviewModuleWidget::showRuleResult(const RuleTemperResult& result, bool ok)
+{
+    if (ok) {
+        sidePanel_->showRuleResult(result);
+        temperShow_->showResult(result);
+    } else {
+        sidePanel_->showRuleResultUnavailable(result);
+        temperShow_->showResultUnavailable(result);
+    }
+}
+
+void QVideoPreviewModuleWidget::updateHotColdSpot()
+{
+    USBSDK_HotColdPoint spot;
+    std::memset(&spot, 0, sizeof spot);
+    RuleTemperResult whole;
+    whole.title = QStringLiteral("G");
+    whole.showMin = whole.showAvg = whole.showMax = true;
+    if (!USBSDK_GetThermalHotColdPoint(&spot)) {
+        sceneView_->resetHotColdText();
+        showRuleResult(whole, false);
+        const QString na = tr("N/A");
+        maxLabel_->setValueAndUnit(na, QString());
+        minLabel_->setValueAndUnit(na, QString());
+        return;
+    }
+    // The frozen picture keeps the spots it was frozen with.
+    if (sdk().isFrozen() && hasLastSpot_) {
+        spot = lastSpot_;
+    } else {
+        lastSpot_ = spot;
+        hasLastSpot_ = true;
+    }
+    whole.avg = (spot.hotTemp + spot.coldTemp) * 0.5f;
+    whole.max = spot.hotTemp;
+    whole.min = spot.coldTemp;
+    showRuleResult(whole, true);
+    const int unit = GetTemperUnit();
+    maxLabel_->setValueAndUnit(TemperValueNumber(spot.hotTemp, unit), TemperUnitSymbol(unit));
+    minLabel_->setValueAndUnit(TemperValueNumber(spot.coldTemp, unit), TemperUnitSymbol(unit));
+    if (hotpointCheckBox_->isChecked() || coldpointCheckBox_->isChecked()) drawHotColdSpot(spot);
+}
+
+QPoint QVideoPreviewModuleWidget::spotToView(int x, int y) const
+{
+    const QSize frame = videoPlay_->getFrameSize();
+    // Rule space to the drawn picture, which is four times the frame.
+    qint64 px = qint64(x) * 4 * frame.width() / kRuleSpaceMax;
+    qint64 py = qint64(y) * 4 * frame.height() / kRuleSpaceMax;
+    qint64 visibleW = qint64(4) * frame.width();
+    qint64 visibleH = qint64(4) * frame.height();
+    if (zoomSlider_->value() != 0) {
+        px -= zoomOffset_.x();
+        py -= zoomOffset_.y();
+        visibleW -= 2 * zoomOffset_.x();
+        visibleH -= 2 * zoomOffset_.y();
+    }
+    if (visibleW < 1 || visibleH < 1) return QPoint();
+    return QPoint(int(px * sceneView_->width() / visibleW), int(py * sceneView_->height() / visibleH));
+}
+
+void QVideoPreviewModuleWidget::drawHotColdSpot(const USBSDK_HotColdPoint& spot)
+{
+    const int unit = GetTemperUnit();
+    const auto text = [unit](float celsius) { return TemperValueText(celsius, unit); };
+    VideoPointExItem::HotColdInfo info;
+    const QPoint hot = spotToView(spot.hotX, spot.hotY);
+    const QPoint cold = spotToView(spot.coldX, spot.coldY);
+    info.hotX = hot.x();
+    info.hotY = hot.y();
+    info.hotText = text(spot.hotTemp);
+    info.coldX = cold.x();
+    info.coldY = cold.y();
+    info.coldText = text(spot.coldTemp);
+    sceneView_->setHotColdInfo(info);
 }
 
 void QVideoPreviewModuleWidget::setUpdateRulesParamsSlot()
@@ -1380,7 +1521,13 @@ void QVideoPreviewModuleWidget::setUpdateRulesParamsSlot()
 
 void QVideoPreviewModuleWidget::updateCommonTemperParam()
 {
-    // Stand-in: the common parameters reach the side panel with its rule page.
+    USBSDK_GlobalTemperParam block;
+    std::memset(&block, 0, sizeof block);
+    if (!USBSDK_GetCommonTemperParam(&block)) {
+        prompts().notice(this, tr("Get Temperature Param Fail"));
+        return;
+    }
+    sidePanel_->setGlobalTemperParam(block);
 }
 
 void QVideoPreviewModuleWidget::setUpdateGlobalInfoSlots(bool bRet)
@@ -1395,9 +1542,14 @@ void QVideoPreviewModuleWidget::setRuleWidgetEnableSlot(bool bEnable)
 
 void QVideoPreviewModuleWidget::setFullCalibrationGenerateRectSlot(int nLowTemp, int nHighTemp)
 {
-    // Stand-in: the two calibration rectangles are drawn with the live rules.
-    Q_UNUSED(nLowTemp);
-    Q_UNUSED(nHighTemp);
+    // Frozen, the clear is refused; the boxes must not come on top of the
+    // rules that stay.
+    if (sdk().isFrozen()) {
+        prompts().notice(this, tr("Video is freezing."));
+        return;
+    }
+    setRuleClearBtnSlots();
+    sceneView_->setCalibrationRectRetSlot(true, LiveRuleSet::calibrationBoxes(nLowTemp, nHighTemp));
 }
 
 void QVideoPreviewModuleWidget::setUpdateGlobalInfoRequestSlot()
@@ -1608,8 +1760,9 @@ void QVideoPreviewModuleWidget::setFreezeCheckSlots()
         prompts().notice(this, tr("Device is not connect."));
         return;
     }
-    // The overlay locks its rule items while frozen once rule drawing lands.
     sdk().setFrozen(freezeCheckBox_->isChecked());
+    // Rules are edited on the live picture only.
+    sceneView_->setItemsEnabled(!freezeCheckBox_->isChecked());
 }
 
 void QVideoPreviewModuleWidget::setHotPointCheckSlots()
@@ -1617,10 +1770,12 @@ void QVideoPreviewModuleWidget::setHotPointCheckSlots()
     if (!sdk().Connect()) {
         hotpointCheckBox_->setChecked(false);
         coldpointCheckBox_->setChecked(false);
+        sceneView_->setHotColdVisible(false, false);
         prompts().notice(this, tr("Device is not connect."));
         return;
     }
-    // The overlay places the checked spots on each temperature refresh.
+    // The spots themselves are placed on each temperature refresh.
+    sceneView_->setHotColdVisible(hotpointCheckBox_->isChecked(), coldpointCheckBox_->isChecked());
 }
 
 void QVideoPreviewModuleWidget::setScaleValueSlots()

@@ -25,6 +25,7 @@
 
 #include "ItemInfo.h"
 #include "MetaTypes.h"
+#include "RuleTemperResult.h"
 
 class CSlider;
 class DeviceChangeNotifier;
@@ -211,6 +212,8 @@ public slots:
     void setRuleDrawCompleteSlots(bool bOk);
     void setAddItemSlots(quint32 key);
     void setItemChangeSlots(const ItemInfo& info);
+    // A rule was deleted on the overlay: the camera's set follows.
+    void setRuleDeletedSlot(quint32 key);
     void setUpdateRuleInfoSlots();
     void setUpdateTemperSlots();
     void setUpdateRulesParamsSlot();
@@ -308,6 +311,13 @@ private:
     void setPaletteButtonsEnabled(bool bEnable);
     void showColorBar();
     void updateCommonTemperParam();
+    void updateHotColdSpot();
+    void drawHotColdSpot(const USBSDK_HotColdPoint& spot);
+    // A spot in rule space to the overlay's pixels, through the drawn (4x)
+    // picture and the digital zoom.
+    QPoint spotToView(int x, int y) const;
+    // One rule's result to the side panel and the overlay.
+    void showRuleResult(const RuleTemperResult& result, bool ok);
     void closeWaitDialog();
     bool isRenderedMode() const;
 
@@ -331,6 +341,10 @@ private:
 
     QVideoTemperShow* temperShow_ = nullptr;
     bool connected_ = false;
+    // The spots of the last successful read, shown while frozen.
+    USBSDK_HotColdPoint lastSpot_ = {};
+    bool hasLastSpot_ = false;
+    bool ruleUploadPending_ = false;
 
     QTemperScaleWidget* temperScale_ = nullptr;
     QUnitLabel* maxLabel_ = nullptr;

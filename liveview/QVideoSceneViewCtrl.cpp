@@ -1,81 +1,617 @@
 #include "QVideoSceneViewCtrl.h"
 
+#include <QAction>
+#include <QCursor>
+#include <QEvent>
+#include <QGraphicsScene>
+#include <QGraphicsView>
+#include <QHBoxLayout>
+#include <QHoverEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QStyle>
+#include <QTransform>
+
+#include <cstring>
+#include <optional>
+
+#include "AppHelpers.h"
+#include "DeviceSdkWrapper.h"
+#include "QRecordTimeWidget.h"
+#include "RuleFlip.h"
+#include "RuleRecordBuilder.h"
+#include "ThermalImageData.h"
+#include "UiPrompts.h"
+
+namespace {
+
+constexpr int kButtonSide = 20;
+constexpr int kToolbarMargin = 8;
+constexpr int kToolbarSpacing = 8;
+constexpr int kToolbarHeight = 36;
+constexpr int kSegmentWidth = 1;
+constexpr int kToolButtonCount = 7;  // the merge button and the six tools
+// Room for the merge button, the divider and the six tool buttons with
+// their gaps; collapsed, the merge button alone.
+constexpr int kToolbarWidth =
+    2 * kToolbarMargin + kToolButtonCount * kButtonSide + kSegmentWidth + kToolButtonCount * kToolbarSpacing;
+constexpr int kCollapsedWidth = 2 * kToolbarMargin + kButtonSide;
+constexpr int kToolbarBottomGap = 8;
+constexpr int kRecordTimeWidth = 60;
+constexpr int kRecordTimeHeight = 22;
+constexpr int kRecordTimeRight = 65;
+constexpr int kRecordTimeTop = 5;
+
+const char* const kPlainStyle = "QPushButton{background-color:transparent;}";
+const char* const kHighlightStyle = "QPushButton{background-color:rgb(55,60,28);}";
+
+const QColor kRuleColour(0x00, 0xFF, 0x00);
+
+UiPrompts& prompts()
+{
+    return UiPrompts::instance();
+}
+
+ThermalImageData& store()
+{
+    return ThermalImageData::getInstance();
+}
+
+}  // namespace
+
 QVideoSceneViewCtrl::QVideoSceneViewCtrl(QWidget* parent) : QWidget(parent)
 {
-    hide();
+    if (objectName().isEmpty()) setObjectName(QStringLiteral("QVideoSceneViewCtrl"));
+    installEventFilter(this);
+    setAttribute(Qt::WA_Hover);
+    // A child of the live page stacked over the video: everything it does
+    // not paint shows the video beneath.
+    setAttribute(Qt::WA_TranslucentBackground);
+
+    scene_ = new QGraphicsScene(this);
+    view_ = new QGraphicsView(this);
+    view_->setObjectName(QStringLiteral("GraphicsView"));
+    view_->setRenderHint(QPainter::Antialiasing);
+    view_->setScene(scene_);
+    view_->setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
+    view_->setFrameShape(QFrame::NoFrame);
+    view_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view_->setStyleSheet(QStringLiteral("QGraphicsView#GraphicsView{background:transparent;border:none;}"));
+    view_->setBackgroundBrush(Qt::NoBrush);
+    view_->setAttribute(Qt::WA_TranslucentBackground);
+    view_->viewport()->setAutoFillBackground(false);
+    view_->viewport()->setAttribute(Qt::WA_TranslucentBackground);
+
+    menu_ = new QMenu(this);
+    deleteAction_ = menu_->addAction(QString());
+    propertyAction_ = menu_->addAction(QString());
+    propertyAction_->setVisible(false);
+
+    marker_ = new VideoPointExItem;
+    marker_->setOwner(this);
+    scene_->addItem(marker_);
+
+    recordTime_ = new QRecordTimeWidget(this);
+    recordTime_->setFixedSize(kRecordTimeWidth, kRecordTimeHeight);
+    recordTime_->setTimeText(QStringLiteral("%1:%2").arg(0, 2, 10, QChar('0')).arg(0, 2, 10, QChar('0')));
+    recordTime_->hide();
+
+    buildToolbar();
+    retranslate();
+    resize(400, 300);
+
+    connect(mergeBtn_, &QPushButton::clicked, this, &QVideoSceneViewCtrl::mergeBtnSlots);
+    connect(pointBtn_, &QPushButton::clicked, this, &QVideoSceneViewCtrl::setPointBtnSlots);
+    connect(lineBtn_, &QPushButton::clicked, this, &QVideoSceneViewCtrl::setLineBtnSlots);
+    connect(rectBtn_, &QPushButton::clicked, this, &QVideoSceneViewCtrl::setRectBtnSlots);
+    connect(ellipseBtn_, &QPushButton::clicked, this, &QVideoSceneViewCtrl::setEllipseBtnSlots);
+    connect(polygonBtn_, &QPushButton::clicked, this, &QVideoSceneViewCtrl::setPolygonBtnSlots);
+    connect(ruleClearBtn_, &QPushButton::clicked, this, &QVideoSceneViewCtrl::setRuleClearBtnSlots);
+    // Queued: the action fires inside the menu that a selected item opened
+    // from its own event handler; the item is deleted once that has returned.
+    connect(deleteAction_, &QAction::triggered, this, &QVideoSceneViewCtrl::setTemperRuleDelActSlots,
+            Qt::QueuedConnection);
 }
+
+QVideoSceneViewCtrl::~QVideoSceneViewCtrl()
+{
+    // The items must not report to a control that is half destroyed.
+    for (const RuleItemList::Entry& e : ruleItems_)
+        if (RuleItem* rule = RuleItem::from(e.item)) rule->setOwner(nullptr);
+    ruleItems_.clear();
+    marker_->setOwner(nullptr);
+    marker_ = nullptr;
+    delete scene_;
+    scene_ = nullptr;
+}
+
+void QVideoSceneViewCtrl::buildToolbar()
+{
+    ruleWidget_ = new QWidget(this);
+    ruleWidget_->setObjectName(QStringLiteral("RuleWidget"));
+    ruleWidget_->setAttribute(Qt::WA_StyledBackground);
+    ruleWidget_->setFixedSize(kToolbarWidth, kToolbarHeight);
+
+    const auto makeButton = [this](QPushButton*& button, const char* name) {
+        button = new QPushButton(ruleWidget_);
+        button->setObjectName(QLatin1String(name));
+        button->setFixedSize(kButtonSide, kButtonSide);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setCursor(Qt::PointingHandCursor);
+    };
+    makeButton(mergeBtn_, "MergeBtn");
+    makeButton(pointBtn_, "PointBtn");
+    makeButton(lineBtn_, "LineBtn");
+    makeButton(rectBtn_, "RectBtn");
+    makeButton(ellipseBtn_, "EllipseBtn");
+    makeButton(polygonBtn_, "PolygonBtn");
+    makeButton(ruleClearBtn_, "RuleClearBtn");
+    segmentLabel_ = new QLabel(ruleWidget_);
+    segmentLabel_->setObjectName(QStringLiteral("segmentLabel"));
+    segmentLabel_->setFixedSize(kSegmentWidth, kButtonSide);
+
+    auto* layout = new QHBoxLayout(ruleWidget_);
+    layout->setContentsMargins(kToolbarMargin, kToolbarMargin, kToolbarMargin, kToolbarMargin);
+    layout->setSpacing(kToolbarSpacing);
+    for (QWidget* w :
+         {static_cast<QWidget*>(mergeBtn_), static_cast<QWidget*>(segmentLabel_), static_cast<QWidget*>(pointBtn_),
+          static_cast<QWidget*>(lineBtn_), static_cast<QWidget*>(rectBtn_), static_cast<QWidget*>(ellipseBtn_),
+          static_cast<QWidget*>(polygonBtn_), static_cast<QWidget*>(ruleClearBtn_)})
+        layout->addWidget(w);
+    ruleWidget_->hide();
+    highlightToolButton(RuleItem::kNone);
+}
+
+void QVideoSceneViewCtrl::retranslate()
+{
+    setWindowTitle(tr("QVideoSceneViewCtrl"));
+    deleteAction_->setText(tr("Delete Rule"));
+    propertyAction_->setText(tr("Rule Property"));
+}
+
+// ---- Tools ----------------------------------------------------------------------------
 
 void QVideoSceneViewCtrl::setPointBtnSlots()
 {
-    calls_.note(__func__);
+    selectTool(RuleItem::kPoint);
 }
 
 void QVideoSceneViewCtrl::setLineBtnSlots()
 {
-    calls_.note(__func__);
+    selectTool(RuleItem::kLine);
 }
 
 void QVideoSceneViewCtrl::setRectBtnSlots()
 {
-    calls_.note(__func__);
+    selectTool(RuleItem::kRectangle);
 }
 
 void QVideoSceneViewCtrl::setEllipseBtnSlots()
 {
-    calls_.note(__func__);
+    selectTool(RuleItem::kEllipse);
 }
 
 void QVideoSceneViewCtrl::setCircularBtnSlots()
 {
-    calls_.note(__func__);
+    selectTool(RuleItem::kCircle);
 }
 
 void QVideoSceneViewCtrl::setPolygonBtnSlots()
 {
-    calls_.note(__func__);
+    selectTool(RuleItem::kPolygon);
 }
 
-void QVideoSceneViewCtrl::setRuleClearBtnSlots()
+void QVideoSceneViewCtrl::selectTool(int kind)
 {
-    calls_.note(__func__);
+    if (DeviceSdkWrapper::getInstance().isFrozen()) {
+        prompts().notice(this, tr("Video is freezing."));
+        return;
+    }
+    if (!checkRuleLimit()) return;
+    setDrawMode(kind);
+    highlightToolButton(kind);
+}
+
+bool QVideoSceneViewCtrl::checkRuleLimit()
+{
+    // Without a camera (or before the set is valid) there is no limit.
+    const std::optional<PicRuleList> rules = store().getDevRuleList();
+    if (!rules || rules->size() < kMaxLiveRules) return true;
+    prompts().notice(this, tr("The maximum number of additions has been reached."));
+    return false;
+}
+
+void QVideoSceneViewCtrl::setDrawMode(int kind)
+{
+    drawTool_.setMode(kind);
+    setItemsMovable(false);
+}
+
+void QVideoSceneViewCtrl::highlightToolButton(int kind)
+{
+    const struct {
+        int kind;
+        QPushButton* button;
+    } tools[] = {
+        {RuleItem::kPoint, pointBtn_},     {RuleItem::kLine, lineBtn_},       {RuleItem::kRectangle, rectBtn_},
+        {RuleItem::kEllipse, ellipseBtn_}, {RuleItem::kPolygon, polygonBtn_}, {-1, ruleClearBtn_},
+    };
+    for (const auto& tool : tools) tool.button->setStyleSheet(QLatin1String(kPlainStyle));
+    for (const auto& tool : tools)
+        if (tool.kind == kind) tool.button->setStyleSheet(QLatin1String(kHighlightStyle));
+}
+
+void QVideoSceneViewCtrl::setItemsMovable(bool movable)
+{
+    ruleItems_.setItemsMovable(movable);
+}
+
+QString QVideoSceneViewCtrl::makeRuleTitle(int kind) const
+{
+    return ruleItems_.makeRuleTitle(kind);
+}
+
+QString QVideoSceneViewCtrl::getItemTitle(quint32 id) const
+{
+    return RuleItemList::getItemTitle(ruleItems_.findById(id));
+}
+
+// ---- Drawing --------------------------------------------------------------------------
+
+bool QVideoSceneViewCtrl::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == this && event->type() == QEvent::HoverMove) {
+        const QPoint pos = static_cast<QHoverEvent*>(event)->pos();
+        if (drawTool_.hover(pos, rect())) update();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void QVideoSceneViewCtrl::mousePressEvent(QMouseEvent* event)
+{
+    // Until the release: it must come here even outside the control.
+    grabMouse();
+    if (event->button() == Qt::LeftButton) {
+        if (drawTool_.press(event->button(), event->pos()))
+            setCursor(Qt::CrossCursor);
+        else if (drawTool_.mode() == RuleItem::kNone)
+            emit sendItemSelectSignals(0);
+    }
+    QWidget::mousePressEvent(event);
+}
+
+void QVideoSceneViewCtrl::mouseMoveEvent(QMouseEvent* event)
+{
+    if (drawTool_.isDrawing()) {
+        drawTool_.move(event->pos(), rect());
+        update();
+    }
+    QWidget::mouseMoveEvent(event);
+}
+
+void QVideoSceneViewCtrl::mouseReleaseEvent(QMouseEvent* event)
+{
+    releaseMouse();
+    const RuleDrawTool::Result result = drawTool_.release(event->button(), event->pos(), rect());
+    if (result.outcome == RuleDrawTool::Outcome::kPending) {
+        update();
+        QWidget::mouseReleaseEvent(event);
+        return;
+    }
+    setCursor(Qt::ArrowCursor);
+    if (result.outcome == RuleDrawTool::Outcome::kCompleted) finishDrawing(result.kind, result.points);
+    update();
+    highlightToolButton(RuleItem::kNone);
+    if (result.outcome == RuleDrawTool::Outcome::kTooSmall) prompts().notice(this, tr("The drawing area is too small"));
+    setItemsMovable(true);
+    QWidget::mouseReleaseEvent(event);
+}
+
+void QVideoSceneViewCtrl::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    Q_UNUSED(event);
+    emit sendVideoFullSrceenSignal();
+}
+
+void QVideoSceneViewCtrl::finishDrawing(int kind, const QVector<QPoint>& points)
+{
+    // A rule the camera is never asked to measure is not drawn: without the
+    // live measurement parameters there is no record to store.
+    const std::optional<USBSDK_GlobalTemperParam> global = store().getDevGlobalRuleConfig();
+    if (!global) {
+        prompts().notice(this, tr("Get Temperature Param Fail"));
+        return;
+    }
+    const QVector<QPoint> scenePoints = RuleFlip::mapPointsForFlip(kind, points, width(), height(), flip_);
+    const quint32 id = addRule(kind, makeRuleTitle(kind), scenePoints, *global);
+    if (id != 0) emit sendAddItemSignals(id);
+}
+
+quint32 QVideoSceneViewCtrl::addRule(int kind, const QString& title, const QVector<QPoint>& points,
+                                     const USBSDK_GlobalTemperParam& global)
+{
+    syncLayout();
+    QGraphicsItem* item = createItem(kind, title, points);
+    if (!item) return 0;
+    const quint32 id = RuleItem::idOf(item);
+    std::optional<PicRuleRecord> record = RuleRecordBuilder::build(id, kind, points, size(), title, global);
+    if (!record || store().addDevRule(&*record) != 0) {
+        // The camera went away meanwhile (or the set is full): no item
+        // without a record.
+        scene_->removeItem(item);
+        ruleItems_.removeItemFromList(item);
+        delete item;
+        return 0;
+    }
+    return id;
+}
+
+QGraphicsItem* QVideoSceneViewCtrl::createItem(int kind, const QString& title, const QVector<QPoint>& points)
+{
+    QGraphicsItem* item = RuleItem::create(kind, title, points, this);
+    if (!item) return nullptr;
+    scene_->addItem(item);
+    ruleItems_.append(title, item);
+    return item;
+}
+
+// ---- Rule set -------------------------------------------------------------------------
+
+void QVideoSceneViewCtrl::removeRuleItem(QGraphicsItem* item)
+{
+    const quint32 id = RuleItem::idOf(item);
+    scene_->removeItem(item);
+    ruleItems_.removeItemFromList(item);
+    store().delDevRule(id);
+    emit sendItemDeleteSignals(id);
+    delete item;
 }
 
 void QVideoSceneViewCtrl::setTemperRuleDelActSlots()
 {
-    calls_.note(__func__);
+    // Only rule items: the hot and cold marker can be selected too.
+    for (QGraphicsItem* item : scene_->selectedItems())
+        if (ruleItems_.contains(item)) removeRuleItem(item);
+    emit sendItemSelectSignals(0);
 }
 
-void QVideoSceneViewCtrl::mergeBtnSlots()
+void QVideoSceneViewCtrl::setRuleClearBtnSlots()
 {
-    calls_.note(__func__);
+    if (DeviceSdkWrapper::getInstance().isFrozen()) {
+        prompts().notice(this, tr("Video is freezing."));
+        return;
+    }
+    clearRules();
+    emit sendItemSelectSignals(0);
 }
 
-void QVideoSceneViewCtrl::setVideoPlayFpsSlots(float fFps)
+void QVideoSceneViewCtrl::clearRules()
 {
-    calls_.note(__func__);
-    lastFps_ = fFps;
+    const QVector<RuleItemList::Entry> entries = ruleItems_.entries();
+    for (const RuleItemList::Entry& e : entries) removeRuleItem(e.item);
+    ruleItems_.clear();
 }
 
 void QVideoSceneViewCtrl::setSelectedItemSlot(const QString& strTitle)
 {
-    calls_.note(__func__);
-    selectedTitle_ = strTitle;
-}
-
-void QVideoSceneViewCtrl::setFlipChangedStateSlot(int nFlip)
-{
-    calls_.note(__func__);
-    flip_ = nFlip;
+    const bool wholePicture = strTitle == QLatin1String("G");
+    const QVector<RuleItemList::Entry> entries = ruleItems_.entries();
+    for (const RuleItemList::Entry& e : entries) {
+        if (!ruleItems_.contains(e.item)) continue;  // removed by a receiver meanwhile
+        if (wholePicture && e.item->isSelected()) emit sendItemSelectSignals(0);
+        e.item->setSelected(e.title == strTitle);
+    }
 }
 
 void QVideoSceneViewCtrl::setCalibrationRectRetSlot(bool bRet, const USBSDK_Rules& stRules)
 {
-    calls_.note(__func__);
-    calibrationRuleCount_ = bRet ? static_cast<int>(stRules.count) : -1;
+    if (!bRet) return;
+    const int count = int(qMin<uint32_t>(stRules.count, USBSDK_MAX_RULES));
+    if (count < 1) return;
+    const std::optional<USBSDK_GlobalTemperParam> global = store().getDevGlobalRuleConfig();
+    if (!global) {
+        prompts().notice(this, tr("Get Temperature Param Fail"));
+        return;
+    }
+    syncLayout();
+    for (int i = 0; i < count; ++i) {
+        const USBSDK_Rule& rule = stRules.rule[i];
+        const QString title = QString::fromUtf8(rule.name, int(strnlen(rule.name, sizeof rule.name))) + QChar(0x2103);
+        // The box's corners come first, second, fourth, third.
+        const auto& xy = rule.geom.area.xy;
+        QVector<QPoint> corners = {QPoint(xy[0][0], xy[0][1]), QPoint(xy[1][0], xy[1][1]), QPoint(xy[3][0], xy[3][1]),
+                                   QPoint(xy[2][0], xy[2][1])};
+        ScalePointList(corners, RuleRecordBuilder::kRuleSpace, RuleRecordBuilder::kRuleSpace, width(), height());
+        const quint32 id = addRule(RuleItem::kRectangle, title, corners, *global);
+        if (id != 0) emit sendAddItemSignals(id);
+    }
+}
+
+// ---- Reports of the items -------------------------------------------------------------
+
+void QVideoSceneViewCtrl::emitItemChanged(const ItemInfo& info)
+{
+    itemChanged_ = true;
+    emit sendItemChangeSignals(info);
+}
+
+void QVideoSceneViewCtrl::emitItemSelected(quint32 id)
+{
+    emit sendItemSelectSignals(id);
+}
+
+void QVideoSceneViewCtrl::emitItemReleased()
+{
+    if (!itemChanged_) return;
+    itemChanged_ = false;
+    emit sendItemReleasedSignals();
+}
+
+void QVideoSceneViewCtrl::execItemMenu()
+{
+    menu_->exec(QCursor::pos());
+}
+
+int QVideoSceneViewCtrl::labelFlip() const
+{
+    return DeviceSdkWrapper::getInstance().getFlipMode();
+}
+
+// ---- Display --------------------------------------------------------------------------
+
+void QVideoSceneViewCtrl::setHotColdVisible(bool hot, bool cold)
+{
+    marker_->setHotColdVisible(hot, cold);
+}
+
+void QVideoSceneViewCtrl::setHotColdInfo(const VideoPointExItem::HotColdInfo& info)
+{
+    // Asked here rather than while painting: painting never calls the camera.
+    marker_->setDeviceType(USBSDK_GetDeviceType());
+    marker_->setHotColdInfo(info);
+}
+
+void QVideoSceneViewCtrl::resetHotColdText()
+{
+    marker_->setText(tr("N/A"));
+}
+
+void QVideoSceneViewCtrl::setItemsEnabled(bool enabled)
+{
+    for (QGraphicsItem* item : scene_->items()) item->setEnabled(enabled);
+}
+
+void QVideoSceneViewCtrl::setCaptionText(const QString& text)
+{
+    captionText_ = text;
+}
+
+void QVideoSceneViewCtrl::clearFpsText()
+{
+    fpsText_.clear();
+}
+
+void QVideoSceneViewCtrl::setRecordTimeText(const QString& text)
+{
+    recordTime_->setTimeText(text);
+    recordTime_->update();
+}
+
+void QVideoSceneViewCtrl::setRecordTimeVisible(bool visible)
+{
+    recordTime_->setVisible(visible);
+}
+
+void QVideoSceneViewCtrl::setVideoPlayFpsSlots(float fFps)
+{
+    fpsText_ = QString::number(double(fFps), 'f', 1) + QStringLiteral("Fps");
+    update();
+}
+
+void QVideoSceneViewCtrl::setFlipChangedStateSlot(int nFlip)
+{
+    // Cameras of type 0 that flip their radiometric data themselves keep
+    // the overlay as it is.
+    if (USBSDK_GetDeviceType() == 0 && USBSDK_GetDeviceSupportRedunInfoFlip() != 0) return;
+    QTransform transform;
+    switch (nFlip) {
+        case RuleFlip::kVertical:
+            transform.rotate(180, Qt::XAxis);
+            break;
+        case RuleFlip::kHorizontal:
+            transform.rotate(180, Qt::YAxis);
+            break;
+        case RuleFlip::kBoth:
+            transform.rotate(180, Qt::ZAxis);
+            break;
+        default:
+            break;
+    }
+    view_->setTransform(transform);
+    flip_ = nFlip;
+    update();
+}
+
+void QVideoSceneViewCtrl::mergeBtnSlots()
+{
+    collapsed_ = !collapsed_;
+    mergeBtn_->setObjectName(collapsed_ ? QStringLiteral("ExpandBtn") : QStringLiteral("MergeBtn"));
+    ruleWidget_->setFixedWidth(collapsed_ ? kCollapsedWidth : kToolbarWidth);
+    for (QWidget* w :
+         {static_cast<QWidget*>(segmentLabel_), static_cast<QWidget*>(pointBtn_), static_cast<QWidget*>(lineBtn_),
+          static_cast<QWidget*>(rectBtn_), static_cast<QWidget*>(ellipseBtn_), static_cast<QWidget*>(polygonBtn_),
+          static_cast<QWidget*>(ruleClearBtn_)})
+        w->setVisible(!collapsed_);
+    // The style sheet picks the icon by object name.
+    mergeBtn_->style()->unpolish(mergeBtn_);
+    mergeBtn_->style()->polish(mergeBtn_);
+    mergeBtn_->update();
 }
 
 void QVideoSceneViewCtrl::setRuleWidgetEnableSlot(bool bShow)
 {
-    calls_.note(__func__);
-    ruleWidgetShown_ = bShow;
+    ruleWidget_->setVisible(bShow);
+}
+
+void QVideoSceneViewCtrl::syncLayout()
+{
+    const QSize now = size();
+    view_->setGeometry(0, 0, now.width(), now.height());
+    scene_->setSceneRect(0, 0, now.width(), now.height());
+    if (layoutSize_.width() > 0 && layoutSize_.height() > 0 && layoutSize_ != now) {
+        for (const RuleItemList::Entry& e : ruleItems_)
+            if (RuleItem* rule = RuleItem::from(e.item)) rule->rescale(QSizeF(layoutSize_), QSizeF(now));
+    }
+    layoutSize_ = now;
+}
+
+void QVideoSceneViewCtrl::resizeEvent(QResizeEvent* event)
+{
+    // Rescaled from the size the items were laid out for, which is also
+    // right when the control was resized while hidden.
+    syncLayout();
+    ruleWidget_->move(kToolbarMargin, height() - kToolbarHeight - kToolbarBottomGap);
+    recordTime_->move(width() - kRecordTimeRight, kRecordTimeTop);
+    QWidget::resizeEvent(event);
+}
+
+void QVideoSceneViewCtrl::paintEvent(QPaintEvent* event)
+{
+    Q_UNUSED(event);
+    QPainter painter(this);
+    painter.setPen(QPen(kRuleColour, 2.0, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (!fpsText_.isEmpty()) painter.drawText(5, 20, fpsText_);
+    drawTool_.paint(painter);
+    if (!captionText_.isEmpty()) {
+        const int tw = painter.fontMetrics().horizontalAdvance(captionText_);
+        const QPointF at(width() - 10 - tw, height() - 10);
+        QPainterPath path;
+        path.addText(at, painter.font(), captionText_);
+        painter.setPen(QPen(Qt::black, 3));
+        painter.setBrush(Qt::black);
+        painter.drawPath(path);
+        painter.setPen(Qt::white);
+        painter.drawText(at, captionText_);
+    }
+    // Nearly invisible, but the whole control counts as painted.
+    painter.fillRect(rect(), QColor(255, 0, 0, 1));
+}
+
+void QVideoSceneViewCtrl::showEvent(QShowEvent* event)
+{
+    emit sendVideoSceneViewShowSignal();
+    QWidget::showEvent(event);
+}
+
+void QVideoSceneViewCtrl::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QWidget::changeEvent(event);
 }

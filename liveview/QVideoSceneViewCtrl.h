@@ -1,39 +1,105 @@
-// The rule overlay of the live video as the live page wires it: reports
-// rules drawn, moved, released, deleted and selected (by rule key), asks
-// for full screen, follows the frame rate, the flip and the selection made
-// in the result table, and draws the rectangles a calibration returns.
-//
-// Until rule drawing lands nothing can be drawn, so it emits nothing of its
-// own; it remembers what it was told and counts its slots in calls().
+// The rule overlay of the live video: a transparent child widget of the live
+// page lying exactly over the video, with a graphics view whose scene holds
+// the live measurement rules. The operator picks a tool on the rule toolbar
+// and draws one rule per press; the overlay names it, creates its item,
+// stores its record (rule space 8192 x 8192) in the live rule set and tells
+// the live page. It also reports moves, deletions and the selection (by rule
+// item id, 0 = nothing / the whole picture), shows the frame rate, a caption,
+// the recording time and the hot and cold spot marker, draws the boxes a
+// calibration returns, and follows the image flip. GUI thread only.
 #pragma once
 
+#include <QSize>
 #include <QString>
+#include <QVector>
 #include <QWidget>
 
 #include "ItemInfo.h"
 #include "MetaTypes.h"
-#include "StandInLog.h"
+#include "RuleDrawTool.h"
+#include "RuleItem.h"
+#include "RuleItemList.h"
+#include "VideoPointExItem.h"
+#include "camsdk.h"
 
-class QVideoSceneViewCtrl : public QWidget {
+class QAction;
+class QGraphicsItem;
+class QGraphicsScene;
+class QGraphicsView;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QRecordTimeWidget;
+
+class QVideoSceneViewCtrl : public QWidget, public RuleItemOwner {
     Q_OBJECT
 public:
-    explicit QVideoSceneViewCtrl(QWidget* parent = nullptr);
+    // Most live rules the tools let the operator draw.
+    static constexpr int kMaxLiveRules = USBSDK_MAX_RULES;
 
-    float lastFps() const { return lastFps_; }
-    QString selectedTitle() const { return selectedTitle_; }
+    explicit QVideoSceneViewCtrl(QWidget* parent = nullptr);
+    ~QVideoSceneViewCtrl() override;
+
+    // ---- Operations of the live page ----------------------------------------
+
+    // Chooses a tool without the frozen and limit checks (0: none); the rule
+    // items stop being selectable and movable.
+    void setDrawMode(int kind);
+    // Removes every rule item with its live record, announcing each
+    // deletion; the hot and cold marker stays.
+    void clearRules();
+    void setHotColdVisible(bool hot, bool cold);
+    void setHotColdInfo(const VideoPointExItem::HotColdInfo& info);
+    // Both marker texts become "N/A".
+    void resetHotColdText();
+    // Enables or disables every scene item, the marker included.
+    void setItemsEnabled(bool enabled);
+    // Drawn at the bottom right at the next paint.
+    void setCaptionText(const QString& text);
+    void clearFpsText();
+    void setRecordTimeText(const QString& text);
+    void setRecordTimeVisible(bool visible);
+    // The title a result row shows for a rule: "G" for 0 or an id not here.
+    QString getItemTitle(quint32 id) const;
+    // Title for a new rule of a kind (P1, L2, ...; empty when 32 are used).
+    QString makeRuleTitle(int kind) const;
+    // Rule items selectable, movable and reporting geometry (true) or not.
+    void setItemsMovable(bool movable);
+
+    // ---- Reports of the rule items (RuleItemOwner) ---------------------------
+
+    void emitItemChanged(const ItemInfo& info) override;
+    // Emits sendItemSelectSignals; the live page calls it with 0.
+    void emitItemSelected(quint32 id) override;
+    void emitItemReleased() override;
+    void execItemMenu() override;
+    int labelFlip() const override;
+
+    // ---- State, for the live page and tests ------------------------------------
+
+    int drawMode() const { return drawTool_.mode(); }
+    bool isDrawing() const { return drawTool_.isDrawing(); }
+    const RuleDrawTool& drawTool() const { return drawTool_; }
+    QString fpsText() const { return fpsText_; }
+    QString captionText() const { return captionText_; }
     int flip() const { return flip_; }
-    bool ruleWidgetShown() const { return ruleWidgetShown_; }
-    // Rule count of the last calibration answer; -1 before the first or
-    // after a failed one.
-    int calibrationRuleCount() const { return calibrationRuleCount_; }
-    const StandInLog& calls() const { return calls_; }
+    const RuleItemList& ruleItemList() const { return ruleItems_; }
+    QGraphicsScene* scene() const { return scene_; }
+    QGraphicsView* view() const { return view_; }
+    QMenu* itemMenu() const { return menu_; }
+    VideoPointExItem* hotColdMarker() const { return marker_; }
+    QWidget* ruleWidget() const { return ruleWidget_; }
+    QRecordTimeWidget* recordTimeWidget() const { return recordTime_; }
 
 signals:
     void sendAddItemSignals(quint32 key);
+    // The info is valid during the call; receivers connect directly.
     void sendItemChangeSignals(const ItemInfo& info);
     void sendItemReleasedSignals();
+    // After the record was deleted, before the item is destroyed.
     void sendItemDeleteSignals(quint32 key);
     void sendItemSelectSignals(quint32 key);  // 0: nothing selected
+    // Declared as the picture scene has them; the live overlay never emits them.
     void sendMouseTransparentSignals(bool bFlag);
     void sendRuleDrawCompleteSignals(bool bOk);
     void sendVideoSceneViewShowSignal();
@@ -47,19 +113,76 @@ public slots:
     void setCircularBtnSlots();
     void setPolygonBtnSlots();
     void setRuleClearBtnSlots();
+    // "Delete Rule": removes every selected rule item with its record.
     void setTemperRuleDelActSlots();
+    // Collapses or expands the rule toolbar.
     void mergeBtnSlots();
     void setVideoPlayFpsSlots(float fFps);
+    // Selects the rule item titled strTitle and deselects the others.
     void setSelectedItemSlot(const QString& strTitle);
     void setFlipChangedStateSlot(int nFlip);
     void setCalibrationRectRetSlot(bool bRet, const USBSDK_Rules& stRules);
     void setRuleWidgetEnableSlot(bool bShow);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
 private:
-    StandInLog calls_;
-    float lastFps_ = 0.0f;
-    QString selectedTitle_;
+    void buildToolbar();
+    void retranslate();
+    // The tool slots: frozen and limit checks, then the tool.
+    void selectTool(int kind);
+    // False (with the message) when the live set already holds the most rules.
+    bool checkRuleLimit();
+    void highlightToolButton(int kind);
+    // A drawn rule: flip, title, item, record, announcement.
+    void finishDrawing(int kind, const QVector<QPoint>& points);
+    // Creates the rule's item and stores its record; its id, or 0 when the
+    // item or the record could not be made (nothing is left behind then).
+    quint32 addRule(int kind, const QString& title, const QVector<QPoint>& points,
+                    const USBSDK_GlobalTemperParam& global);
+    QGraphicsItem* createItem(int kind, const QString& title, const QVector<QPoint>& points);
+    // Takes a rule item off the scene and the list, deletes its record,
+    // announces it and destroys it.
+    void removeRuleItem(QGraphicsItem* item);
+    // Lays the view, scene and items out for the current size; items are
+    // rescaled from the size they were laid out for.
+    void syncLayout();
+
+    QGraphicsScene* scene_ = nullptr;    // child; deleted first, with its items, by the destructor
+    QGraphicsView* view_ = nullptr;      // child
+    QMenu* menu_ = nullptr;              // child
+    QAction* deleteAction_ = nullptr;    // child of the menu
+    QAction* propertyAction_ = nullptr;  // child of the menu; hidden, connected to nothing
+    RuleDrawTool drawTool_;
+    RuleItemList ruleItems_;
+    VideoPointExItem* marker_ = nullptr;  // owned by the scene, never in the rule list
+    QString fpsText_;
+    QRecordTimeWidget* recordTime_ = nullptr;  // child
     int flip_ = 0;
-    bool ruleWidgetShown_ = true;
-    int calibrationRuleCount_ = -1;
+
+    QPushButton* mergeBtn_ = nullptr;      // child of the toolbar
+    QPushButton* pointBtn_ = nullptr;      // child of the toolbar
+    QPushButton* lineBtn_ = nullptr;       // child of the toolbar
+    QPushButton* rectBtn_ = nullptr;       // child of the toolbar
+    QPushButton* ellipseBtn_ = nullptr;    // child of the toolbar
+    QPushButton* polygonBtn_ = nullptr;    // child of the toolbar
+    QPushButton* ruleClearBtn_ = nullptr;  // child of the toolbar
+    QLabel* segmentLabel_ = nullptr;       // child of the toolbar
+    bool collapsed_ = false;
+    QWidget* ruleWidget_ = nullptr;  // child
+
+    bool itemChanged_ = false;
+    QString captionText_;
+    // The size the scene and the rule items are laid out for; invalid
+    // before the first layout.
+    QSize layoutSize_;
 };

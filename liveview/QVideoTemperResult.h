@@ -1,36 +1,31 @@
-// The rule temperature table of the side panel as the panel wires it: a row
-// per rule, removed and selected by rule key; pressing a row names its rule
-// through sendSelectedItemSignal.
-//
-// Until the rule temperatures land it has no rows, so a pressed cell names
-// nothing; it remembers the last deleted and selected keys and counts its
-// slots in calls().
+// The rule temperature table of the live side panel: one row per rule and
+// one for the whole picture ("G", key 0), filled on every refresh tick with
+// the camera's reading of each rule. Values are shown in the unit of
+// Config.ini ("TemperUnit") with one decimal and the unit's symbol; a rule
+// whose reading failed shows "N/A". Rows are removed and selected by rule
+// id (the scene view's deletions and selections, through the side panel);
+// pressing a row names its rule through sendSelectedItemSignal.
 #pragma once
 
-#include <QString>
-#include <QWidget>
+#include "RuleResultTable.h"
+#include "RuleTemperResult.h"
 
-#include "StandInLog.h"
-
-class QVideoTemperResult : public QWidget {
+class QVideoTemperResult : public RuleResultTable {
     Q_OBJECT
 public:
     explicit QVideoTemperResult(QWidget* parent = nullptr);
 
-    quint32 lastDeletedKey() const { return lastDeletedKey_; }
-    quint32 lastSelectedKey() const { return lastSelectedKey_; }
-    const StandInLog& calls() const { return calls_; }
+    // The rule's row (appended on its first result) takes its title and,
+    // per value, the converted text when its show flag is set, else an
+    // empty text; each value cell keeps the value in °C.
+    void showResult(const RuleTemperResult& result);
+    // The reading failed: "N/A" where the show flag is set, else empty; the
+    // kept values are cleared.
+    void showResultUnavailable(const RuleTemperResult& result);
 
-signals:
-    void sendSelectedItemSignal(const QString& strTitle);
-
-public slots:
-    void setItemDeleteSlots(quint32 key);
-    void setItemSelectSlots(quint32 key);
-    void ontemperRuleCellClicked(int nRow, int nCol);
+protected:
+    void changeEvent(QEvent* event) override;
 
 private:
-    StandInLog calls_;
-    quint32 lastDeletedKey_ = 0;
-    quint32 lastSelectedKey_ = 0;
+    void retranslate();
 };

@@ -1,28 +1,37 @@
-// The temperature overlay over the live video as the live page wires it:
-// one block per rule, taken out when its rule is deleted, and transparent
-// for the mouse while the rule overlay asks for it.
-//
-// Until the rule temperatures land it shows no blocks; it remembers the
-// last deleted rule key and counts its slots in calls().
+// The temperature overlay over the live video: the unit of Config.ini
+// ("TemperUnit") on top, then one QVideoTemperWidget block per rule and one
+// for the whole picture ("G", key 0), filled on every refresh tick. A block
+// appears with its rule's first result and goes when the rule is deleted.
+// The overlay gives the context menu to the rule overlay beneath it and
+// lets the mouse through while the rule overlay asks for it.
 #pragma once
 
-#include <QWidget>
+#include "RuleResultOverlay.h"
+#include "RuleTemperResult.h"
 
-#include "StandInLog.h"
+class QVideoTemperWidget;
 
-class QVideoTemperShow : public QWidget {
+class QVideoTemperShow : public RuleResultOverlay {
     Q_OBJECT
 public:
     explicit QVideoTemperShow(QWidget* parent = nullptr);
 
-    quint32 lastDeletedKey() const { return lastDeletedKey_; }
-    const StandInLog& calls() const { return calls_; }
+    // The rule's block takes the result: each shown value with one decimal
+    // in the configured unit, "-" for a value not shown. An overlay without
+    // a parent ignores results.
+    void showResult(const RuleTemperResult& result);
+    // The reading failed: "N/A" for the shown values, "-" for the others.
+    void showResultUnavailable(const RuleTemperResult& result);
 
-public slots:
-    void setMouseTransparentSlots(bool bFlag);
-    void setItemDeleteSlots(quint32 key);
+    QVideoTemperWidget* temperWidget(quint32 key) const;
+
+protected:
+    RuleResultBlock* createBlock(QWidget* parent) override;
+    void changeEvent(QEvent* event) override;
 
 private:
-    StandInLog calls_;
-    quint32 lastDeletedKey_ = 0;
+    // The block of the result, with the title and the unit label brought up
+    // to date; null without a parent.
+    RuleResultBlock* prepareBlock(const RuleTemperResult& result);
+    void retranslate();
 };

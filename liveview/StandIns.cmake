@@ -4,11 +4,6 @@
 # the signals and slots the real class will have.
 target_sources(calidra_ui PRIVATE
   ${PROJECT_SOURCE_DIR}/liveview/StandInLog.cpp
-  ${PROJECT_SOURCE_DIR}/liveview/QTempRule.cpp
-  ${PROJECT_SOURCE_DIR}/liveview/QVideoTemperShow.cpp
-  ${PROJECT_SOURCE_DIR}/liveview/QVideoTemperResult.cpp
-  ${PROJECT_SOURCE_DIR}/liveview/QVideoSceneViewCtrl.cpp
-  ${PROJECT_SOURCE_DIR}/liveview/QPreviewModuleWidget.cpp
   ${PROJECT_SOURCE_DIR}/settings/QSettingModule.cpp
   ${PROJECT_SOURCE_DIR}/settings/QImageInfoModule.cpp
   ${PROJECT_SOURCE_DIR}/calibration/QImageCorrectModule.cpp

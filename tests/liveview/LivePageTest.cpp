@@ -367,8 +367,8 @@ TEST_F(LivePageTest, ConnectsThroughTheDialogAndStartsVideoAndTheThermalFunction
     EXPECT_EQ(qvariant_cast<void*>(play.at(0).at(0)), static_cast<void*>(surface()));
     EXPECT_TRUE(play.at(0).at(1).toBool());
     EXPECT_EQ(thermal.count(), 1);
-    EXPECT_TRUE(
-        QTest::qWaitFor([&] { return page_->tempRule()->calls().count("OpenThermalFunctionSlot") == 1; }, kWaitMs));
+    EXPECT_TRUE(QTest::qWaitFor([] { return USBSDK_GetThermalFunctionStatus() != 0; }, kWaitMs))
+        << "the temperature worker opened the thermal function";
     EXPECT_EQ(status.count(), 1);
     EXPECT_EQ(page_->connectButton()->objectName(), "ConnectBtn");
     EXPECT_EQ(page_->connectButton()->toolTip(), tx("Disconnect"));

@@ -1,8 +1,7 @@
 // The parts the live page builds before they land: every signal and slot
 // the page's connection table names exists with its signature, the relay
-// slots pass on what they get, the temperature worker keeps its refresh
-// timer state, and the image correction module warns on entry only with a
-// camera connected.
+// slots pass on what they get, and the image correction module warns on
+// entry only with a camera connected.
 #include <gtest/gtest.h>
 
 #include <QMetaObject>
@@ -357,46 +356,6 @@ TEST(StandIns, RelaySlotsPassOnWhatTheyGet)
             EXPECT_EQ(spy.at(0).at(0), r.first);
         }
     }
-}
-
-TEST(StandIns, PanelHandsDeletesAndSelectionsToTheResultTable)
-{
-    QPreviewModuleWidget panel;
-    panel.setItemDeleteSlots(4);
-    panel.setItemSelectSlots(9);
-    EXPECT_EQ(panel.resultTable()->lastDeletedKey(), 4u);
-    EXPECT_EQ(panel.resultTable()->lastSelectedKey(), 9u);
-}
-
-TEST(StandIns, TemperatureWorkerKeepsItsRefreshTimerState)
-{
-    QTempRule worker;
-    EXPECT_FALSE(worker.isRefreshing());
-
-    worker.setThermRefreshTimeSlot(1);
-    EXPECT_TRUE(worker.isRefreshing()) << "choosing a period starts refreshing";
-    EXPECT_EQ(worker.refreshPeriod(), 500);
-
-    worker.setTimerStatusSlot(true);
-    EXPECT_EQ(worker.refreshPeriod(), 500) << "switching on while running keeps the period";
-
-    worker.setTimerStatusSlot(false);
-    EXPECT_FALSE(worker.isRefreshing());
-    worker.setTimerStatusSlot(true);
-    EXPECT_TRUE(worker.isRefreshing());
-    EXPECT_EQ(worker.refreshPeriod(), 1000) << "a fresh start goes back to 1000 ms";
-
-    worker.setThermRefreshTimeSlot(0);
-    EXPECT_EQ(worker.refreshPeriod(), 1000);
-
-    QSignalSpy ticks(&worker, &QTempRule::sendUpdateTemperSignals);
-    QSignalSpy opened(&worker, &QTempRule::sendOpenThermalFuncRetSignal);
-    worker.setUpdateTemperSlots();
-    worker.OpenThermalFunctionSlot();
-    EXPECT_EQ(ticks.count(), 0);
-    EXPECT_EQ(opened.count(), 0);
-    EXPECT_EQ(worker.calls().count("setUpdateTemperSlots"), 1);
-    EXPECT_EQ(worker.calls().count("OpenThermalFunctionSlot"), 1);
 }
 
 class StandInsImageCorrect : public ::testing::Test {

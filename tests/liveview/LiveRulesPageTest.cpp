@@ -1,0 +1,444 @@
+// Measuring on the live page with the simulated camera: rules drawn on the
+// overlay reach the live set and the camera byte for byte, and the result
+// table, the overlay blocks, the colour scale labels and the spot marks show
+// the scene's temperatures, in the chosen unit, "N/A" when a reading fails,
+// frozen when the picture is.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGraphicsView>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+#include <cmath>
+#include <cstring>
+#include <memory>
+#include <optional>
+
+#include "ConfigManager.h"
+#include "DeviceSdkWrapper.h"
+#include "FakeUiPrompts.h"
+#include "LiveRuleSet.h"
+#include "MetaTypes.h"
+#include "QLoginSetting.h"
+#include "QPreviewModuleWidget.h"
+#include "QUnitLabel.h"
+#include "QVideoPlay.h"
+#include "QVideoPreviewModuleWidget.h"
+#include "QVideoSceneViewCtrl.h"
+#include "QVideoTemperResult.h"
+#include "QVideoTemperShow.h"
+#include "QVideoTemperWidget.h"
+#include "RuleItem.h"
+#include "ThermalImageData.h"
+#include "VideoPointExItem.h"
+#include "simcam.h"
+
+namespace {
+
+using Page = QVideoPreviewModuleWidget;
+constexpr int kWaitMs = 8000;
+
+DeviceSdkWrapper& sdk()
+{
+    return DeviceSdkWrapper::getInstance();
+}
+
+// The scene's flat elements (raw frame 640 x 512, the hot disc held still).
+constexpr float kRectTemp = 37.0f;
+constexpr float kHotTemp = 65.0f;
+constexpr float kColdTemp = 5.0f;
+constexpr float kTolerance = 0.05f;     // values
+constexpr float kTextTolerance = 0.1f;  // one-decimal texts
+
+class LiveRulesPageTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { registerQueuedTypes(); }
+
+    void SetUp() override
+    {
+        SIMCAM_Reset();
+        SIMCAM_Scene still;
+        ASSERT_NE(SIMCAM_GetScene(0, &still), 0);
+        still.hotMotion = 0;
+        ASSERT_NE(SIMCAM_SetScene(0, &still), 0);
+        ConfigManager::getInstance().setValue("GeneralConfig", "TemperUnit", 0);
+
+        page_ = std::make_unique<Page>();
+        page_->resize(1006, 686);
+        page_->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(page_.get()));
+
+        USBSDK_DeviceInfo list[8];
+        std::memset(list, 0, sizeof list);
+        ASSERT_GE(sdk().GetDevInfoList(list, 8), 1);
+        emit page_->loginDialog()->sendConncetDeviceSignal(list[0]);
+        // Connected, video drawn, thermal function open and the live global
+        // block read: drawing can start.
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] {
+                return page_->isConnected() && !scene()->isHidden() && page_->sidePanel()->isEnabled() &&
+                       ThermalImageData::getInstance().getDevGlobalRuleConfig().has_value();
+            },
+            kWaitMs));
+        ASSERT_TRUE(QTest::qWaitFor([] { return USBSDK_GetThermalFunctionStatus() != 0; }, kWaitMs));
+    }
+
+    void TearDown() override
+    {
+        if (sdk().Connect()) scene()->clearRules();
+        page_.reset();
+        sdk().setFrozen(false);
+        sdk().Close();
+        ConfigManager::getInstance().setValue("GeneralConfig", "TemperUnit", 0);
+    }
+
+    QVideoSceneViewCtrl* scene() const { return page_->sceneView(); }
+    QTableWidget* table() const { return page_->sidePanel()->resultTable()->table(); }
+
+    // A point of the overlay at fractions of its size.
+    QPoint at(double u, double v) const { return QPoint(int(u * scene()->width()), int(v * scene()->height())); }
+
+    void send(QEvent::Type type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons buttons)
+    {
+        QWidget* target = QWidget::mouseGrabber();
+        if (!target) target = scene()->view()->viewport();
+        const QPoint global = scene()->mapToGlobal(pos);
+        QMouseEvent event(type, target->mapFromGlobal(global), global, button, buttons, Qt::NoModifier);
+        QApplication::sendEvent(target, &event);
+    }
+    void drag(QPoint from, QPoint to)
+    {
+        send(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+        send(QEvent::MouseMove, (from + to) / 2, Qt::NoButton, Qt::LeftButton);
+        send(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+        send(QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+    }
+    void click(QPoint pos, Qt::MouseButton button = Qt::LeftButton)
+    {
+        send(QEvent::MouseButtonPress, pos, button, button);
+        send(QEvent::MouseButtonRelease, pos, button, Qt::NoButton);
+    }
+
+    // The six kinds, each over one flat element of the scene.
+    void drawAllKinds()
+    {
+        scene()->setPointBtnSlots();
+        click(at(0.75, 0.5));  // the hot disc's centre
+        scene()->setLineBtnSlots();
+        drag(at(0.10, 0.20), at(0.20, 0.20));  // across the warm rectangle
+        scene()->setRectBtnSlots();
+        drag(at(0.10, 0.13), at(0.20, 0.27));
+        scene()->setEllipseBtnSlots();
+        drag(at(0.11, 0.14), at(0.19, 0.26));
+        scene()->setCircularBtnSlots();
+        drag(at(0.72, 0.47), at(0.78, 0.53));  // inside the hot disc
+        scene()->setPolygonBtnSlots();
+        click(at(0.10, 0.13));
+        click(at(0.20, 0.13));
+        click(at(0.20, 0.27));
+        click(at(0.10, 0.27), Qt::RightButton);
+        ASSERT_EQ(liveCount(), 6);
+    }
+
+    static int liveCount()
+    {
+        const std::optional<PicRuleList> list = ThermalImageData::getInstance().getDevRuleList();
+        return list ? list->size() : -1;
+    }
+
+    // The camera holds the live set as the page would send it now.
+    static bool cameraHasLiveSet()
+    {
+        const std::optional<PicRuleList> list = ThermalImageData::getInstance().getDevRuleList();
+        if (!list) return false;
+        const USBSDK_Rules expected = LiveRuleSet::fromLiveSet(*list);
+        USBSDK_Rules received;
+        std::memset(&received, 0xAB, sizeof received);
+        if (!SIMCAM_GetLastRules(0, SIMCAM_RULES_CLIENT, &received)) return false;
+        return std::memcmp(&expected, &received, sizeof expected) == 0;
+    }
+
+    int rowOf(const QString& title) const
+    {
+        for (int r = 0; r < table()->rowCount(); ++r)
+            if (table()->item(r, 1) && table()->item(r, 1)->text() == title) return r;
+        return -1;
+    }
+    QString cell(const QString& title, int column) const
+    {
+        const int r = rowOf(title);
+        return r < 0 || !table()->item(r, column) ? QStringLiteral("<none>") : table()->item(r, column)->text();
+    }
+    float cellValue(const QString& title, int column) const
+    {
+        const int r = rowOf(title);
+        return r < 0 ? NAN : table()->item(r, column)->data(Qt::UserRole + 1).toFloat();
+    }
+
+    FakeUiPrompts prompts_;
+    std::unique_ptr<Page> page_;
+};
+
+enum Column { Max = 2, Min = 3, Avg = 4 };
+
+// A one-decimal text with its unit: the number is within the tolerance.
+::testing::AssertionResult textNear(const QString& text, float expected, const QString& unit)
+{
+    if (!text.endsWith(unit)) return ::testing::AssertionFailure() << text.toStdString() << " lacks the unit";
+    bool ok = false;
+    const float v = text.left(text.size() - unit.size()).toFloat(&ok);
+    if (!ok || std::fabs(v - expected) > kTextTolerance)
+        return ::testing::AssertionFailure() << text.toStdString() << " is not " << expected;
+    return ::testing::AssertionSuccess();
+}
+
+TEST_F(LiveRulesPageTest, DrawnRulesReachTheCameraAndShowTheSceneTemperatures)
+{
+    drawAllKinds();
+    EXPECT_TRUE(QTest::qWaitFor(cameraHasLiveSet, kWaitMs)) << "one USBSDK_Rules, byte for byte";
+    USBSDK_Rules received;
+    ASSERT_NE(SIMCAM_GetLastRules(0, SIMCAM_RULES_CLIENT, &received), 0);
+    ASSERT_EQ(received.count, 6u);
+    EXPECT_EQ(received.rule[4].type, 2u);
+    EXPECT_EQ(received.rule[4].areaShape, 2u) << "the circle goes as an ellipse";
+    EXPECT_EQ(received.rule[5].geom.area.pointCount, 4u) << "three clicks and the right click";
+
+    page_->setUpdateTemperSlots();
+    const QString c = QString(QChar(0x2103));
+    struct Expect {
+        const char* title;
+        float value;
+        bool point;
+    };
+    const Expect expects[] = {{"P1", kHotTemp, true},    {"L1", kRectTemp, false}, {"R1", kRectTemp, false},
+                              {"Ep1", kRectTemp, false}, {"Cr1", kHotTemp, false}, {"Po1", kRectTemp, false}};
+    for (const Expect& e : expects) {
+        SCOPED_TRACE(e.title);
+        ASSERT_GE(rowOf(e.title), 0);
+        EXPECT_NEAR(cellValue(e.title, Avg), e.value, kTolerance);
+        EXPECT_TRUE(textNear(cell(e.title, Avg), e.value, c));
+        if (e.point) {
+            EXPECT_EQ(cell(e.title, Max), "");
+            EXPECT_EQ(cell(e.title, Min), "");
+        } else {
+            EXPECT_NEAR(cellValue(e.title, Max), e.value, kTolerance);
+            EXPECT_NEAR(cellValue(e.title, Min), e.value, kTolerance);
+        }
+    }
+    // The whole picture: the flat hot and cold discs.
+    EXPECT_NEAR(cellValue("G", Max), kHotTemp, kTolerance);
+    EXPECT_NEAR(cellValue("G", Min), kColdTemp, kTolerance);
+    EXPECT_TRUE(textNear(page_->maxTemperLabel()->valueLabel()->text() + c, kHotTemp, c));
+    EXPECT_EQ(page_->maxTemperLabel()->unitLabel()->text(), c);
+    EXPECT_TRUE(textNear(page_->minTemperLabel()->valueLabel()->text() + c, kColdTemp, c));
+
+    // The overlay has a block per rule and one for the whole picture.
+    const std::optional<PicRuleList> list = ThermalImageData::getInstance().getDevRuleList();
+    ASSERT_TRUE(list);
+    for (int i = 0; i < list->size(); ++i) {
+        QVideoTemperWidget* block = page_->temperShow()->temperWidget(list->records[i].key);
+        ASSERT_NE(block, nullptr);
+        EXPECT_EQ(block->title(), scene()->getItemTitle(list->records[i].key));
+    }
+    ASSERT_NE(page_->temperShow()->temperWidget(0), nullptr);
+    EXPECT_TRUE(textNear(page_->temperShow()->temperWidget(0)->valueText(RuleResultBlock::MaxValue) + c, kHotTemp, c));
+    EXPECT_EQ(prompts_.count(FakeUiPrompts::Kind::Notice), 0);
+}
+
+TEST_F(LiveRulesPageTest, SpotsAreMarkedWhereTheDiscsAre)
+{
+    page_->hotpointCheckBox()->click();
+    page_->coldpointCheckBox()->click();
+    page_->setUpdateTemperSlots();
+    const VideoPointExItem* marker = scene()->hotColdMarker();
+    EXPECT_TRUE(marker->hotVisible());
+    EXPECT_TRUE(marker->coldVisible());
+    // Hot disc at (480, 256) of 640 x 512, radius 32; cold at (544, 435),
+    // 25.6; the first of the flat pixels in row order lies on the disc's top
+    // edge, and the way to the overlay's pixels truncates twice.
+    const QPointF hot(marker->hotPoint());
+    const QPointF cold(marker->coldPoint());
+    const double sx = scene()->width() / 640.0, sy = scene()->height() / 512.0;
+    EXPECT_LT(std::hypot(hot.x() / sx - 480, hot.y() / sy - 256), 32.0 + 2.0);
+    EXPECT_LT(std::hypot(cold.x() / sx - 544, cold.y() / sy - 435), 25.6 + 2.0);
+    const QString c = QString(QChar(0x2103));
+    EXPECT_TRUE(textNear(marker->hotText(), kHotTemp, c));
+    EXPECT_TRUE(textNear(marker->coldText(), kColdTemp, c));
+
+    page_->hotpointCheckBox()->click();
+    EXPECT_FALSE(marker->hotVisible());
+    EXPECT_TRUE(marker->coldVisible());
+}
+
+TEST_F(LiveRulesPageTest, UnitsFollowTheConfiguration)
+{
+    scene()->setRectBtnSlots();
+    drag(at(0.10, 0.13), at(0.20, 0.27));
+    ASSERT_TRUE(QTest::qWaitFor(cameraHasLiveSet, kWaitMs));
+
+    struct Unit {
+        int value;
+        QString symbol;
+        float rect;  // 37 C in the unit
+    };
+    const Unit units[] = {{1, QString(QChar(0x2109)), 98.6f}, {2, "K", 310.15f}, {0, QString(QChar(0x2103)), 37.0f}};
+    for (const Unit& u : units) {
+        SCOPED_TRACE(u.value);
+        ConfigManager::getInstance().setValue("GeneralConfig", "TemperUnit", u.value);
+        page_->setUpdateTemperSlots();
+        EXPECT_TRUE(textNear(cell("R1", Avg), u.rect, u.symbol));
+        EXPECT_NEAR(cellValue("R1", Avg), kRectTemp, kTolerance) << "values stay Celsius";
+        EXPECT_EQ(page_->maxTemperLabel()->unitLabel()->text(), u.symbol);
+    }
+    ConfigManager::getInstance().setValue("GeneralConfig", "TemperUnit", 1);
+    page_->hotpointCheckBox()->click();
+    page_->setUpdateTemperSlots();
+    EXPECT_TRUE(textNear(scene()->hotColdMarker()->hotText(), 149.0f, QString(QChar(0x2109))));
+}
+
+TEST_F(LiveRulesPageTest, FailedReadingsShowNotAvailable)
+{
+    scene()->setPointBtnSlots();
+    click(at(0.75, 0.5));
+    scene()->setRectBtnSlots();
+    drag(at(0.10, 0.13), at(0.20, 0.27));
+    ASSERT_TRUE(QTest::qWaitFor(cameraHasLiveSet, kWaitMs));
+
+    SIMCAM_FailNext("USBSDK_GetThermalRules", 1, 0);
+    page_->setUpdateTemperSlots();
+    EXPECT_EQ(cell("P1", Avg), "N/A");
+    EXPECT_EQ(cell("P1", Max), "") << "a point has no maximum";
+    EXPECT_TRUE(textNear(cell("R1", Avg), kRectTemp, QString(QChar(0x2103)))) << "the next rule is still read";
+
+    SIMCAM_FailNext("USBSDK_GetThermalHotColdPoint", 1, 0);
+    page_->hotpointCheckBox()->click();
+    page_->setUpdateTemperSlots();
+    EXPECT_EQ(cell("G", Max), "N/A");
+    EXPECT_EQ(cell("G", Min), "N/A");
+    EXPECT_EQ(page_->maxTemperLabel()->valueLabel()->text(), "N/A");
+    EXPECT_EQ(page_->maxTemperLabel()->unitLabel()->text(), "");
+    EXPECT_EQ(page_->minTemperLabel()->valueLabel()->text(), "N/A");
+    EXPECT_EQ(scene()->hotColdMarker()->hotText(), "N/A");
+    const QVideoTemperWidget* whole = page_->temperShow()->temperWidget(0);
+    ASSERT_NE(whole, nullptr);
+    EXPECT_EQ(whole->valueText(RuleResultBlock::MaxValue), "N/A");
+}
+
+TEST_F(LiveRulesPageTest, FrozenPictureKeepsItsValues)
+{
+    scene()->setRectBtnSlots();
+    drag(at(0.10, 0.13), at(0.20, 0.27));
+    ASSERT_TRUE(QTest::qWaitFor(cameraHasLiveSet, kWaitMs));
+    page_->setUpdateTemperSlots();
+    ASSERT_NEAR(cellValue("R1", Avg), kRectTemp, kTolerance);
+
+    page_->freezeCheckBox()->click();
+    ASSERT_TRUE(sdk().isFrozen());
+    SIMCAM_Scene s;
+    SIMCAM_GetScene(0, &s);
+    s.rectTemp = 45.0;
+    s.hotTemp = 80.0;
+    ASSERT_NE(SIMCAM_SetScene(0, &s), 0);
+    // Let the camera measure the new scene.
+    ASSERT_TRUE(QTest::qWaitFor(
+        [] {
+            USBSDK_HotColdPoint p;
+            return USBSDK_GetThermalHotColdPoint(&p) && std::fabs(p.hotTemp - 80.0f) < 0.1f;
+        },
+        kWaitMs));
+    page_->setUpdateTemperSlots();
+    EXPECT_NEAR(cellValue("R1", Avg), kRectTemp, kTolerance) << "rules are not refreshed while frozen";
+    EXPECT_NEAR(cellValue("G", Max), kHotTemp, kTolerance) << "the spots it was frozen with";
+
+    page_->freezeCheckBox()->click();
+    page_->setUpdateTemperSlots();
+    EXPECT_NEAR(cellValue("R1", Avg), 45.0f, kTolerance);
+    EXPECT_NEAR(cellValue("G", Max), 80.0f, kTolerance);
+}
+
+TEST_F(LiveRulesPageTest, DeletingRulesUpdatesTheCameraAndTheViews)
+{
+    scene()->setPointBtnSlots();
+    click(at(0.75, 0.5));
+    scene()->setRectBtnSlots();
+    drag(at(0.10, 0.13), at(0.20, 0.27));
+    ASSERT_TRUE(QTest::qWaitFor(cameraHasLiveSet, kWaitMs));
+    page_->setUpdateTemperSlots();
+    ASSERT_GE(rowOf("P1"), 0);
+
+    // Delete the point: the rectangle is renumbered 1, and the camera hears it.
+    const quint32 pointKey = ThermalImageData::getInstance().getDevRuleList()->records[0].key;
+    scene()->scene()->clearSelection();
+    scene()->ruleItemList().findById(pointKey)->setSelected(true);
+    scene()->setTemperRuleDelActSlots();
+    EXPECT_EQ(liveCount(), 1);
+    EXPECT_TRUE(QTest::qWaitFor(cameraHasLiveSet, kWaitMs));
+    EXPECT_EQ(rowOf("P1"), -1);
+    EXPECT_EQ(page_->temperShow()->temperWidget(pointKey), nullptr);
+    page_->setUpdateTemperSlots();
+    EXPECT_NEAR(cellValue("R1", Avg), kRectTemp, kTolerance) << "still measured as itself";
+
+    // Clearing the last rule sends the empty set.
+    page_->setRuleClearBtnSlots();
+    EXPECT_EQ(liveCount(), 0);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [] {
+            USBSDK_Rules r;
+            return SIMCAM_GetLastRules(0, SIMCAM_RULES_CLIENT, &r) && r.count == 0;
+        },
+        kWaitMs));
+    EXPECT_EQ(rowOf("R1"), -1);
+}
+
+TEST_F(LiveRulesPageTest, MovedRuleFollowsInTheLiveSet)
+{
+    scene()->setRectBtnSlots();
+    drag(at(0.10, 0.13), at(0.20, 0.27));
+    ASSERT_TRUE(QTest::qWaitFor(cameraHasLiveSet, kWaitMs));
+    const quint32 key = ThermalImageData::getInstance().getDevRuleList()->records[0].key;
+    QGraphicsItem* item = scene()->ruleItemList().findById(key);
+    ASSERT_NE(item, nullptr);
+
+    // Drag its middle far beyond the right edge: it stops inside.
+    const QPoint middle = at(0.15, 0.20);
+    send(QEvent::MouseButtonPress, middle, Qt::LeftButton, Qt::LeftButton);
+    send(QEvent::MouseMove, middle + QPoint(50, 0), Qt::NoButton, Qt::LeftButton);
+    send(QEvent::MouseMove, middle + QPoint(3000, 0), Qt::NoButton, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, middle + QPoint(3000, 0), Qt::LeftButton, Qt::NoButton);
+
+    const PicRuleConfig rule = *ThermalImageData::getInstance().findDevRuleById(key);
+    const QVector<QPoint> points = RuleItem::from(item)->updatePoints();
+    EXPECT_EQ(points[1].x(), scene()->width() - 1) << "right edge one pixel inside";
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(rule.points[i].x, points[i].x() * 8192 / scene()->width());
+        EXPECT_EQ(rule.points[i].y, points[i].y() * 8192 / scene()->height());
+        EXPECT_LE(rule.points[i].x, 8191);
+    }
+    EXPECT_TRUE(QTest::qWaitFor(cameraHasLiveSet, kWaitMs)) << "the release sends the moved set";
+}
+
+TEST_F(LiveRulesPageTest, CalibrationBoxesAreRefusedWhileFrozen)
+{
+    scene()->setPointBtnSlots();
+    click(at(0.75, 0.5));
+    page_->freezeCheckBox()->click();
+    page_->setFullCalibrationGenerateRectSlot(40, 110);
+    EXPECT_EQ(liveCount(), 1) << "neither cleared nor boxes added";
+    EXPECT_EQ(prompts_.last(FakeUiPrompts::Kind::Notice).text,
+              QCoreApplication::translate("QVideoPreviewModuleWidget", "Video is freezing."));
+
+    page_->freezeCheckBox()->click();
+    page_->setFullCalibrationGenerateRectSlot(40, 110);
+    ASSERT_EQ(liveCount(), 2);
+    EXPECT_EQ(scene()->ruleItemList().size(), 2);
+    const std::optional<PicRuleList> list = ThermalImageData::getInstance().getDevRuleList();
+    EXPECT_STREQ(list->records[0].rule.name, "40\xE2\x84\x83");
+    EXPECT_STREQ(list->records[1].rule.name, "110\xE2\x84\x83");
+}
+
+}  // namespace
