@@ -10,6 +10,8 @@
 
 namespace {
 
+constexpr int kResultTableMinHeight = 328;
+
 using P = QPreviewModuleWidget;
 
 // One header with its page. Header and page sit at layoutIndex and
@@ -90,6 +92,9 @@ void QPreviewModuleWidget::buildForm()
         QWidget* page = nullptr;
         if (s == TemperResultSection) {
             result_ = new QVideoTemperResult(this);
+            // Room for the whole picture and a full set of live rules
+            // before the table scrolls.
+            result_->setMinimumHeight(kResultTableMinHeight);
             page = result_;
         } else {
             page = new QWidget(this);
@@ -106,6 +111,9 @@ void QPreviewModuleWidget::buildForm()
         }
         if (!info.headerShown) header->hide();
     }
+    // Headers and open pages pack at the top; the rest of the column stays
+    // empty below them.
+    innerLayout_->addStretch(1);
     retranslate();
 }
 

@@ -7,6 +7,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <QMouseEvent>
+#include <QGraphicsView>
+#include <QCheckBox>
 #include <QPainter>
 #include <QSet>
 #include <QTest>
@@ -17,7 +20,9 @@
 #include "DeviceSdkWrapper.h"
 #include "FakeUiPrompts.h"
 #include "MainWindow.h"
+#include "QPreviewModuleWidget.h"
 #include "QTempRule.h"
+#include "QVideoTemperShow.h"
 #include "QVideoHistogram.h"
 #include "QVideoPreviewModuleWidget.h"
 #include "QVideoSceneViewCtrl.h"
@@ -67,10 +72,7 @@ TEST(LivePageScreenshot, LiveVideoInBothLanguages)
         std::memset(list, 0, sizeof list);
         ASSERT_GE(DeviceSdkWrapper::getInstance().GetDevInfoList(list, 8), 1);
         page->setConnectDeviceSlot(list[0]);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return page->isConnected(); }, 5000));
-        // The temperature worker's answer to opening the thermal function,
-        // which its stand-in does not give yet.
-        emit page->tempRule()->sendOpenThermalFuncRetSignal(true);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return page->isConnected() && page->sidePanel()->isEnabled(); }, 8000));
 
         const VideoSurface* surface = page->videoWnd()->getVideoWnd();
         const quint64 start = surface->framesShown();
@@ -104,6 +106,106 @@ TEST(LivePageScreenshot, LiveVideoInBothLanguages)
         }
         EXPECT_EQ(prompts.count(FakeUiPrompts::Kind::Notice), 0);
     }
+    DeviceSdkWrapper::getInstance().Close();
+}
+
+// Mouse events as the system delivers them: to the grabber, else to the
+// overlay's viewport.
+void sendMouse(QVideoSceneViewCtrl* scene, QEvent::Type type, QPoint pos, Qt::MouseButton button,
+               Qt::MouseButtons buttons)
+{
+    QWidget* target = QWidget::mouseGrabber();
+    if (!target) target = scene->view()->viewport();
+    const QPoint global = scene->mapToGlobal(pos);
+    QMouseEvent event(type, target->mapFromGlobal(global), global, button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+int countColour(const QImage& image, const QRect& area, QRgb colour)
+{
+    int n = 0;
+    const QRect inside = area.intersected(image.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            n += (image.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF);
+    return n;
+}
+
+TEST(LivePageScreenshot, RulesOfEveryKindOnLiveVideo)
+{
+    ASSERT_TRUE(prepareApplication(*qobject_cast<QApplication*>(QCoreApplication::instance())));
+    SIMCAM_Reset();
+    SIMCAM_Scene still;
+    ASSERT_NE(SIMCAM_GetScene(0, &still), 0);
+    still.hotMotion = 0;
+    ASSERT_NE(SIMCAM_SetScene(0, &still), 0);
+    FakeUiPrompts prompts;
+    const QString folder = QString(CALIDRA_SCREENSHOT_DIR);
+    QDir().mkpath(folder);
+    ConfigManager::getInstance().setLanguage(1);
+    MainWindow window;
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QVideoPreviewModuleWidget* page = window.videoPreview();
+    USBSDK_DeviceInfo list[8];
+    std::memset(list, 0, sizeof list);
+    ASSERT_GE(DeviceSdkWrapper::getInstance().GetDevInfoList(list, 8), 1);
+    page->setConnectDeviceSlot(list[0]);
+    QVideoSceneViewCtrl* scene = page->sceneView();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return page->sidePanel()->isEnabled() && !scene->isHidden(); }, 8000));
+
+    const auto at = [scene](double u, double v) { return QPoint(int(u * scene->width()), int(v * scene->height())); };
+    const auto drag = [scene](QPoint from, QPoint to) {
+        sendMouse(scene, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+        sendMouse(scene, QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+        sendMouse(scene, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+    };
+    const auto click = [scene](QPoint pos, Qt::MouseButton button) {
+        sendMouse(scene, QEvent::MouseButtonPress, pos, button, button);
+        sendMouse(scene, QEvent::MouseButtonRelease, pos, button, Qt::NoButton);
+    };
+    // Each kind over a part of the scene that reads a clear value.
+    scene->setPointBtnSlots();
+    click(at(0.40, 0.62), Qt::LeftButton);
+    scene->setLineBtnSlots();
+    drag(at(0.05, 0.45), at(0.35, 0.75));
+    scene->setRectBtnSlots();
+    drag(at(0.09, 0.12), at(0.21, 0.28));
+    scene->setEllipseBtnSlots();
+    drag(at(0.30, 0.10), at(0.48, 0.30));
+    scene->setCircularBtnSlots();
+    drag(at(0.66, 0.38), at(0.84, 0.62));
+    scene->setPolygonBtnSlots();
+    click(at(0.55, 0.75), Qt::LeftButton);
+    click(at(0.70, 0.70), Qt::LeftButton);
+    click(at(0.75, 0.92), Qt::LeftButton);
+    click(at(0.60, 0.95), Qt::RightButton);
+    ASSERT_EQ(scene->ruleItemList().size(), 6);
+    scene->setRuleWidgetEnableSlot(true);
+
+    page->hotpointCheckBox()->click();
+    page->coldpointCheckBox()->click();
+    // Two refresh ticks of the temperature worker.
+    QTest::qWait(2300);
+    const QImage shot = window.grab().toImage();
+    ASSERT_TRUE(shot.save(folder + "/live_rules_en.png"));
+
+    const QRect overlay(scene->mapTo(&window, QPoint(0, 0)), scene->size());
+    EXPECT_GT(countColour(shot, overlay, qRgb(0, 255, 0)), 1500) << "six green rules";
+    EXPECT_GT(countColour(shot, overlay, qRgb(255, 0, 0)), 20) << "the hot mark";
+    EXPECT_GT(countColour(shot, overlay, qRgb(0, 0, 255)), 20) << "the cold mark";
+
+    // With temperatures shown over the picture (as in full screen), the
+    // overlay lists every rule's values.
+    page->setFullScreenThermEnableSlot(true);
+    page->updateSceneViewSizeAndPosSlot(true);
+    QTest::qWait(1200);
+    ASSERT_FALSE(page->temperShow()->isHidden());
+    ASSERT_TRUE(window.grab().toImage().save(folder + "/live_rules_overlay_en.png"));
+    page->updateSceneViewSizeAndPosSlot(false);
+
+    EXPECT_EQ(prompts.count(FakeUiPrompts::Kind::Notice), 0);
+    scene->clearRules();
     DeviceSdkWrapper::getInstance().Close();
 }
 
