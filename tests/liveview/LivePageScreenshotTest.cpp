@@ -22,6 +22,8 @@
 #include "MainWindow.h"
 #include "QPreviewModuleWidget.h"
 #include "QTempRule.h"
+#include "SceneMouse.h"
+#include "SimCamera.h"
 #include "QVideoTemperShow.h"
 #include "QVideoHistogram.h"
 #include "QVideoPreviewModuleWidget.h"
@@ -68,10 +70,7 @@ TEST(LivePageScreenshot, LiveVideoInBothLanguages)
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
         QVideoPreviewModuleWidget* page = window.videoPreview();
 
-        USBSDK_DeviceInfo list[8];
-        std::memset(list, 0, sizeof list);
-        ASSERT_GE(DeviceSdkWrapper::getInstance().GetDevInfoList(list, 8), 1);
-        page->setConnectDeviceSlot(list[0]);
+        page->setConnectDeviceSlot(simcamera::firstDevice());
         ASSERT_TRUE(QTest::qWaitFor([&] { return page->isConnected() && page->sidePanel()->isEnabled(); }, 8000));
 
         const VideoSurface* surface = page->videoWnd()->getVideoWnd();
@@ -109,18 +108,6 @@ TEST(LivePageScreenshot, LiveVideoInBothLanguages)
     DeviceSdkWrapper::getInstance().Close();
 }
 
-// Mouse events as the system delivers them: to the grabber, else to the
-// overlay's viewport.
-void sendMouse(QVideoSceneViewCtrl* scene, QEvent::Type type, QPoint pos, Qt::MouseButton button,
-               Qt::MouseButtons buttons)
-{
-    QWidget* target = QWidget::mouseGrabber();
-    if (!target) target = scene->view()->viewport();
-    const QPoint global = scene->mapToGlobal(pos);
-    QMouseEvent event(type, target->mapFromGlobal(global), global, button, buttons, Qt::NoModifier);
-    QApplication::sendEvent(target, &event);
-}
-
 int countColour(const QImage& image, const QRect& area, QRgb colour)
 {
     int n = 0;
@@ -147,23 +134,14 @@ TEST(LivePageScreenshot, RulesOfEveryKindOnLiveVideo)
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     QVideoPreviewModuleWidget* page = window.videoPreview();
-    USBSDK_DeviceInfo list[8];
-    std::memset(list, 0, sizeof list);
-    ASSERT_GE(DeviceSdkWrapper::getInstance().GetDevInfoList(list, 8), 1);
-    page->setConnectDeviceSlot(list[0]);
+    page->setConnectDeviceSlot(simcamera::firstDevice());
     QVideoSceneViewCtrl* scene = page->sceneView();
     ASSERT_TRUE(QTest::qWaitFor([&] { return page->sidePanel()->isEnabled() && !scene->isHidden(); }, 8000));
 
-    const auto at = [scene](double u, double v) { return QPoint(int(u * scene->width()), int(v * scene->height())); };
-    const auto drag = [scene](QPoint from, QPoint to) {
-        sendMouse(scene, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
-        sendMouse(scene, QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
-        sendMouse(scene, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
-    };
-    const auto click = [scene](QPoint pos, Qt::MouseButton button) {
-        sendMouse(scene, QEvent::MouseButtonPress, pos, button, button);
-        sendMouse(scene, QEvent::MouseButtonRelease, pos, button, Qt::NoButton);
-    };
+    const SceneMouse mouse(scene);
+    const auto at = [&](double u, double v) { return mouse.at(u, v); };
+    const auto drag = [&](QPoint from, QPoint to) { mouse.drag(from, to); };
+    const auto click = [&](QPoint pos, Qt::MouseButton button) { mouse.click(pos, button); };
     // Each kind over a part of the scene that reads a clear value.
     scene->setPointBtnSlots();
     click(at(0.40, 0.62), Qt::LeftButton);

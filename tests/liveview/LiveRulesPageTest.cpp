@@ -34,6 +34,8 @@
 #include "QVideoTemperShow.h"
 #include "QVideoTemperWidget.h"
 #include "RuleItem.h"
+#include "SceneMouse.h"
+#include "SimCamera.h"
 #include "ThermalImageData.h"
 #include "VideoPointExItem.h"
 #include "simcam.h"
@@ -73,10 +75,7 @@ protected:
         page_->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(page_.get()));
 
-        USBSDK_DeviceInfo list[8];
-        std::memset(list, 0, sizeof list);
-        ASSERT_GE(sdk().GetDevInfoList(list, 8), 1);
-        emit page_->loginDialog()->sendConncetDeviceSignal(list[0]);
+        emit page_->loginDialog()->sendConncetDeviceSignal(simcamera::firstDevice());
         // Connected, video drawn, thermal function open and the live global
         // block read: drawing can start.
         ASSERT_TRUE(QTest::qWaitFor(
@@ -100,29 +99,14 @@ protected:
     QVideoSceneViewCtrl* scene() const { return page_->sceneView(); }
     QTableWidget* table() const { return page_->sidePanel()->resultTable()->table(); }
 
-    // A point of the overlay at fractions of its size.
-    QPoint at(double u, double v) const { return QPoint(int(u * scene()->width()), int(v * scene()->height())); }
-
+    SceneMouse mouse() const { return SceneMouse(scene()); }
+    QPoint at(double u, double v) const { return mouse().at(u, v); }
     void send(QEvent::Type type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons buttons)
     {
-        QWidget* target = QWidget::mouseGrabber();
-        if (!target) target = scene()->view()->viewport();
-        const QPoint global = scene()->mapToGlobal(pos);
-        QMouseEvent event(type, target->mapFromGlobal(global), global, button, buttons, Qt::NoModifier);
-        QApplication::sendEvent(target, &event);
+        mouse().send(type, pos, button, buttons);
     }
-    void drag(QPoint from, QPoint to)
-    {
-        send(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
-        send(QEvent::MouseMove, (from + to) / 2, Qt::NoButton, Qt::LeftButton);
-        send(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
-        send(QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
-    }
-    void click(QPoint pos, Qt::MouseButton button = Qt::LeftButton)
-    {
-        send(QEvent::MouseButtonPress, pos, button, button);
-        send(QEvent::MouseButtonRelease, pos, button, Qt::NoButton);
-    }
+    void drag(QPoint from, QPoint to) { mouse().drag(from, to); }
+    void click(QPoint pos, Qt::MouseButton button = Qt::LeftButton) { mouse().click(pos, button); }
 
     // The six kinds, each over one flat element of the scene.
     void drawAllKinds()

@@ -12,6 +12,7 @@
 #include "DeviceSdkWrapper.h"
 #include "LiveRuleSet.h"
 #include "QTempRule.h"
+#include "SimCamera.h"
 #include "simcam.h"
 
 namespace {
@@ -167,12 +168,7 @@ protected:
     }
     void TearDown() override { sdk().Close(); }
     static DeviceSdkWrapper& sdk() { return DeviceSdkWrapper::getInstance(); }
-    static bool connect()
-    {
-        USBSDK_DeviceInfo list[8];
-        std::memset(list, 0, sizeof list);
-        return sdk().GetDevInfoList(list, 8) >= 1 && sdk().Open(&list[0]) && sdk().Connect();
-    }
+    static bool connect() { return simcamera::openFirst(); }
 };
 
 TEST_F(TempRuleTest, RefreshPeriodFollowsTheChoiceAndTheSwitch)

@@ -23,6 +23,8 @@
 #include "AppHelpers.h"
 #include "DeviceSdkWrapper.h"
 #include "FakeUiPrompts.h"
+#include "SceneMouse.h"
+#include "SimCamera.h"
 #include "QRecordTimeWidget.h"
 #include "QVideoSceneViewCtrl.h"
 #include "RuleItem.h"
@@ -157,13 +159,7 @@ protected:
         sdk().Close();
     }
 
-    static bool connectCamera()
-    {
-        USBSDK_DeviceInfo list[8];
-        std::memset(list, 0, sizeof list);
-        if (sdk().GetDevInfoList(list, 8) < 1) return false;
-        return sdk().Open(&list[0]) && sdk().Connect();
-    }
+    static bool connectCamera() { return simcamera::openFirst(); }
 
     static void clearLiveRules()
     {
@@ -178,16 +174,9 @@ protected:
         return list ? list->size() : 0;
     }
 
-    // Delivered where the system delivers it: to the widget that grabbed
-    // the mouse, else to the view's viewport (which passes on what the
-    // scene does not take).
     void send(QEvent::Type type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons buttons)
     {
-        QWidget* target = QWidget::mouseGrabber();
-        if (!target) target = ctrl_->view()->viewport();
-        const QPoint global = ctrl_->mapToGlobal(pos);
-        QMouseEvent event(type, target->mapFromGlobal(global), global, button, buttons, Qt::NoModifier);
-        QApplication::sendEvent(target, &event);
+        SceneMouse(ctrl_).send(type, pos, button, buttons);
     }
 
     void run(const std::vector<Step>& steps)
