@@ -513,6 +513,62 @@
         <source>Get Temperature Param Fail</source>
         <translation>Get Temperature Param Fail</translation>
     </message>
+    <message>
+        <source>Recording Start</source>
+        <translation>Recording Start</translation>
+    </message>
+    <message>
+        <source>Recording Failed</source>
+        <translation>Recording Failed</translation>
+    </message>
+    <message>
+        <source>Record Path Not Exit</source>
+        <translation>Record path does not exist</translation>
+    </message>
+    <message>
+        <source>DiskFreeSpace Not Enough</source>
+        <translation>Not enough free disk space</translation>
+    </message>
+    <message>
+        <source>Alarm has occurred, manual recording stop</source>
+        <translation>Alarm has occurred, manual recording stopped</translation>
+    </message>
+    <message>
+        <source>Unknown Error</source>
+        <translation>Unknown Error</translation>
+    </message>
+    <message>
+        <source>Recording Finished</source>
+        <translation>Recording Finished</translation>
+    </message>
+    <message>
+        <source>Snapshot Succeed</source>
+        <translation>Snapshot saved</translation>
+    </message>
+    <message>
+        <source>Snapshot Failed</source>
+        <translation>Snapshot Failed</translation>
+    </message>
+    <message>
+        <source>Snapshot Path Not Exit</source>
+        <translation>Snapshot path does not exist</translation>
+    </message>
+    <message>
+        <source>Export heat map failed</source>
+        <translation>Export heat map failed</translation>
+    </message>
+    <message>
+        <source>File Error</source>
+        <translation>File Error</translation>
+    </message>
+    <message>
+        <source>Parameters Error</source>
+        <translation>Parameters Error</translation>
+    </message>
+    <message>
+        <source>Shutter is acting.</source>
+        <translation>Shutter is acting.</translation>
+    </message>
 </context>
 <context>
     <name>QPreviewModuleWidget</name>

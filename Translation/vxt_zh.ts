@@ -513,6 +513,62 @@
         <source>Get Temperature Param Fail</source>
         <translation>获取测温参数失败</translation>
     </message>
+    <message>
+        <source>Recording Start</source>
+        <translation>开始录像</translation>
+    </message>
+    <message>
+        <source>Recording Failed</source>
+        <translation>录像失败</translation>
+    </message>
+    <message>
+        <source>Record Path Not Exit</source>
+        <translation>录像路径不存在</translation>
+    </message>
+    <message>
+        <source>DiskFreeSpace Not Enough</source>
+        <translation>磁盘剩余空间不足</translation>
+    </message>
+    <message>
+        <source>Alarm has occurred, manual recording stop</source>
+        <translation>发生报警，手动录像停止</translation>
+    </message>
+    <message>
+        <source>Unknown Error</source>
+        <translation>未知错误</translation>
+    </message>
+    <message>
+        <source>Recording Finished</source>
+        <translation>录像结束</translation>
+    </message>
+    <message>
+        <source>Snapshot Succeed</source>
+        <translation>抓图成功</translation>
+    </message>
+    <message>
+        <source>Snapshot Failed</source>
+        <translation>抓图失败</translation>
+    </message>
+    <message>
+        <source>Snapshot Path Not Exit</source>
+        <translation>抓图路径不存在</translation>
+    </message>
+    <message>
+        <source>Export heat map failed</source>
+        <translation>导出热图失败</translation>
+    </message>
+    <message>
+        <source>File Error</source>
+        <translation>文件错误</translation>
+    </message>
+    <message>
+        <source>Parameters Error</source>
+        <translation>参数错误</translation>
+    </message>
+    <message>
+        <source>Shutter is acting.</source>
+        <translation>快门正在动作。</translation>
+    </message>
 </context>
 <context>
     <name>QPreviewModuleWidget</name>

@@ -3,6 +3,7 @@
 #include "ItemInfo.h"
 #include "LiveFrame.h"
 #include "RenderInfo.h"
+#include "SnapshotRequest.h"
 
 void registerQueuedTypes()
 {
@@ -24,4 +25,6 @@ void registerQueuedTypes()
     // item changes of the overlay.
     qRegisterMetaType<FramePtr>("FramePtr");
     qRegisterMetaType<ItemInfo>("ItemInfo");
+    // Snapshot requests, copied on the GUI thread for the frame worker.
+    qRegisterMetaType<SnapshotRequest>("SnapshotRequest");
 }

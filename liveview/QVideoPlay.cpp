@@ -1,5 +1,6 @@
 #include "QVideoPlay.h"
 
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QMetaMethod>
 #include <QTimer>
@@ -11,7 +12,10 @@
 #include <cstring>
 #include <utility>
 
+#include "AppHelpers.h"
+#include "CaptureFolder.h"
 #include "DeviceSdkWrapper.h"
+#include "SnapshotWriter.h"
 #include "ImageBufferHelpers.h"
 #include "ZoomTable.h"
 #include "camsdk.h"
@@ -180,6 +184,12 @@ void QVideoPlay::setInputDataSlot(const RenderInfo& stRenderInfo)
     }
     emit sendYUVSignals(current, w, h);
     ++frameCount_;
+    // The recording takes the frame shown, frozen or not, in either mode. A
+    // file that cannot be written ends the recording.
+    if (recording_ && !recorder_.encode(*current)) {
+        stopRecording();
+        emit sendRecordResultSignals(VideoRecorder::kFailed);
+    }
 }
 
 void QVideoPlay::render(const LiveFrame& frame)
@@ -267,16 +277,67 @@ void QVideoPlay::setFPSCountTimerSlot()
     frameCount_ = 0;
 }
 
-// Recording and snapshots come with the encoder and the picture writer;
-// until then their slots answer nothing.
-void QVideoPlay::setStartRecordSlots() {}
+// ---- Recording ---------------------------------------------------------------------
 
-void QVideoPlay::setStopRecordSlots() {}
+int QVideoPlay::openRecordFile()
+{
+    const int code = recorder_.open(GetManualRecordPath(), CaptureFolder::readSerial(), width_.load(), height_.load(),
+                                    USBSDK_GetFps(), QDateTime::currentDateTime());
+    if (code != VideoRecorder::kStarted) return code;
+    if (!splitTimer_) {
+        splitTimer_ = new QTimer(this);
+        connect(splitTimer_, &QTimer::timeout, this, &QVideoPlay::setSubcontractRecordTimer);
+    }
+    splitTimer_->start(splitMs_);
+    emit sendResetRecordTimeSignal();
+    return code;
+}
 
-void QVideoPlay::setSubcontractRecordTimer() {}
+void QVideoPlay::setStartRecordSlots()
+{
+    const int code = openRecordFile();
+    if (code == VideoRecorder::kStarted) recording_ = true;
+    emit sendRecordResultSignals(code);
+}
 
-void QVideoPlay::setDealSnapshotSlots() {}
+void QVideoPlay::stopRecording()
+{
+    if (splitTimer_) splitTimer_->stop();
+    recording_ = false;
+    recorder_.stop();
+}
 
-void QVideoPlay::setHeatMapExportSlot() {}
+void QVideoPlay::setStopRecordSlots()
+{
+    stopRecording();
+}
+
+void QVideoPlay::setSubcontractRecordTimer()
+{
+    if (recording_) stopRecording();
+    const int code = openRecordFile();
+    if (code == VideoRecorder::kStarted) {
+        recording_ = true;
+        return;
+    }
+    emit sendRecordResultSignals(code);
+}
+
+// ---- Snapshots -----------------------------------------------------------------------
+
+void QVideoPlay::setDealSnapshotSlots(const SnapshotRequest& request)
+{
+    QString saved;
+    const int code = SnapshotWriter::take(request, shown_, QDateTime::currentDateTime(), &saved);
+    if (code == 0) lastSnapshotPath_ = saved;
+    emit sendSnapshotResultSignals(code);
+}
+
+void QVideoPlay::setHeatMapExportSlot(const SnapshotRequest& request)
+{
+    lastSnapshotPath_.clear();
+    setDealSnapshotSlots(request);
+    if (!lastSnapshotPath_.isEmpty()) emit sendHeatMapExportRetSignal(lastSnapshotPath_);
+}
 
 void QVideoPlay::setUpdateHWndSlots(void*) {}

@@ -34,6 +34,8 @@
 #include "RealPlayFrame.h"
 #include "RenderCore.h"
 #include "RenderInfo.h"
+#include "SnapshotRequest.h"
+#include "VideoRecorder.h"
 
 class QTimer;
 
@@ -51,6 +53,8 @@ public:
     static constexpr qint64 kAliveLimitMs = 2001;
     // Frames-per-second figure period (ms).
     static constexpr int kFpsPeriodMs = 1000;
+    // A recording goes on in a new file after this long (ms).
+    static constexpr int kRecordSplitMs = 600000;
 
     explicit QVideoPlay(QObject* parent = nullptr);
     ~QVideoPlay() override;
@@ -75,6 +79,11 @@ public:
     static qint64 tickNow();
     // Tests follow the simulated camera's clock; null restores the real one.
     static void setTickSource(TickSource source);
+    // Tests shorten the time after which a recording goes on in a new file.
+    void setRecordSplitMs(int ms) { splitMs_ = ms; }
+    // Worker thread: a recording runs, and the file it writes.
+    bool isRecording() const { return recording_; }
+    QString recordFilePath() const { return recorder_.filePath(); }
 
 signals:
     // Intake to processing, queued: the newest frame taken in.
@@ -107,8 +116,11 @@ public slots:
     void setStartRecordSlots();
     void setStopRecordSlots();
     void setSubcontractRecordTimer();
-    void setDealSnapshotSlots();
-    void setHeatMapExportSlot();
+    // A snapshot of the frame shown (the frozen one while frozen), with the
+    // live state the page copied when it was asked for.
+    void setDealSnapshotSlots(const SnapshotRequest& request);
+    // The same, then the picture's path for the analysis (only on success).
+    void setHeatMapExportSlot(const SnapshotRequest& request);
     // Nothing: the target is chosen by setVideoPlaySlots.
     void setUpdateHWndSlots(void* pParam);
 
@@ -119,6 +131,9 @@ private:
     void render(const LiveFrame& frame);
     void closeView(bool clearTarget);
     void stopSink();
+    // Opens a new recording file: its code (VideoRecorder::Code).
+    int openRecordFile();
+    void stopRecording();
 
     // Intake (frame thread) state. The lock keeps a size change and its
     // output code in order with the hand-off of the frame that brought it;
@@ -143,4 +158,9 @@ private:
     int viewHeight_ = 0;
     QTimer* fpsTimer_ = nullptr;  // child
     int frameCount_ = 0;
+    VideoRecorder recorder_;
+    bool recording_ = false;
+    QTimer* splitTimer_ = nullptr;  // child, made with the first recording
+    int splitMs_ = kRecordSplitMs;
+    QString lastSnapshotPath_;
 };

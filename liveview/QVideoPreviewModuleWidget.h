@@ -14,6 +14,7 @@
 // each worker is deleted on its thread as that thread finishes.
 #pragma once
 
+#include <QDateTime>
 #include <QPoint>
 #include <QSize>
 #include <QString>
@@ -26,6 +27,7 @@
 #include "ItemInfo.h"
 #include "MetaTypes.h"
 #include "RuleTemperResult.h"
+#include "SnapshotRequest.h"
 
 class CSlider;
 class DeviceChangeNotifier;
@@ -66,6 +68,17 @@ public:
     // Time the frame worker gets to miss frames after a removal notice (ms).
     static constexpr int kRemovalCheckMs = 3000;
     static constexpr int kAutoRecordCheckMs = 60000;
+    static constexpr int kRecordTickMs = 1000;
+    // The record-time display counts up to one file's length (s).
+    static constexpr int kRecordFileSeconds = 600;
+    static constexpr int kToastMs = 1000;
+
+    // The local time the recording schedule is checked against.
+    using Clock = QDateTime (*)();
+    // Tests set the time of day; null restores the real clock.
+    void setClockForTests(Clock clock);
+    // "mm:ss" of a count of seconds.
+    static QString recordTimeText(int seconds);
 
     // One palette of the camera: its colourisation number, its name (the
     // tooltip, translated), and the colour-bar picture drawn for it.
@@ -154,7 +167,7 @@ public:
 signals:
     void sendVideoPlaySignals(void* pParam, bool bVideo);
     void sendVideoStopPlaySignals();
-    void sendSnapshotSignals();
+    void sendSnapshotSignals(SnapshotRequest request);
     void sendStartRecordSignals();
     void sendStopRecordSignals();
     void sendConnectDeviceStatusSignals();
@@ -171,7 +184,7 @@ signals:
     void sendShutterCorrectSignal();
     void sendGetIsothermStatusSignal();
     void SendTimerStatusSignals(bool bOpen);
-    void sendHeatMapExportSignal();
+    void sendHeatMapExportSignal(SnapshotRequest request);
     void sendHeatMapExportRetSignal(QString strHeapMapDir);
     void sendSetThermalRulesSignal(USBSDK_Rules stRules);
     // Requests that take the live rule store with them, copied when made.
@@ -306,6 +319,13 @@ private:
     void setStandbyButtonState(bool bSleeping);
     void showModulePage(QWidget* page);
     void stopRecording();
+    void setRecordButtonSkin(bool bRecording);
+    // The camera is there and awake; otherwise the user is told.
+    bool canCapture();
+    // Asks the frame worker to record when frames are coming.
+    void startRecordingIfLive();
+    // The live state a snapshot records, copied now.
+    SnapshotRequest snapshotRequest() const;
     void requestPalette(int index);
     void updatePaletteSelection(int index);
     void setPaletteButtonsEnabled(bool bEnable);
@@ -350,6 +370,7 @@ private:
     QUnitLabel* maxLabel_ = nullptr;
     QUnitLabel* minLabel_ = nullptr;
     int colorBarIndex_ = -1;
+    int shownColorBarIndex_ = -2;  // the index the scale's picture was drawn for; -2 none yet
     int paletteIndex_ = -1;
     uint yLow_ = 0;
     uint yHigh_ = 0;
@@ -366,6 +387,7 @@ private:
 
     QTimer* recordTimer_ = nullptr;
     int recordSeconds_ = 0;
+    Clock clock_ = &QDateTime::currentDateTime;
     QVideoHistogram* histogram_ = nullptr;
     QTimer* autoRecordTimer_ = nullptr;
     QLoginSetting* loginDlg_ = nullptr;

@@ -15,6 +15,8 @@ PACKAGES=(
   libquazip1-qt5-dev
   libopencv-core-dev libopencv-imgproc-dev libopencv-imgcodecs-dev
   libavcodec-dev libavformat-dev libavutil-dev
+  # the recording tests read the files back with ffprobe; the benchmark encodes with ffmpeg beside us
+  ffmpeg
   libxlsxwriter-dev
   libudev-dev
   # tests, benchmarks, fuzzing (clang's libFuzzer and sanitizer runtimes)

@@ -13,6 +13,7 @@ public:
 
     // Stores the time text; the owner repaints.
     void setTimeText(const QString& text);
+    QString timeText() const { return m_timeText; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,0 +1,290 @@
+// Recording on the frame worker over the simulated camera's manual clock:
+// the files, read back with libavformat (H.264, size, frame count, duration
+// at the file's rate) and by ffprobe; the folders; the result codes; the
+// next file after the split interval; a file that cannot be written.
+#include <gtest/gtest.h>
+
+#include <QDate>
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+}
+
+#include <cstring>
+
+#include "ConfigManager.h"
+#include "DeviceSdkWrapper.h"
+#include "FreeSpaceProbe.h"
+#include "QVideoPlay.h"
+#include "VideoPlayHarness.h"
+#include "VideoRecorder.h"
+#include "VideoSurface.h"
+#include "simcam.h"
+
+namespace {
+
+qint64 simulatedTick()
+{
+    return SIMCAM_Now() + 1000000;
+}
+
+qint64 plenty(const QString&)
+{
+    return qint64(100) << 30;
+}
+
+// What libavformat finds in a file.
+struct FileFacts {
+    bool opened = false;
+    AVCodecID codec = AV_CODEC_ID_NONE;
+    int width = 0, height = 0;
+    int packets = 0;
+    double seconds = 0;
+    double frameRate = 0;
+};
+
+FileFacts readFile(const QString& path)
+{
+    FileFacts f;
+    AVFormatContext* ctx = nullptr;
+    if (avformat_open_input(&ctx, QFile::encodeName(path).constData(), nullptr, nullptr) != 0) return f;
+    if (avformat_find_stream_info(ctx, nullptr) < 0 || ctx->nb_streams != 1) {
+        avformat_close_input(&ctx);
+        return f;
+    }
+    f.opened = true;
+    const AVStream* s = ctx->streams[0];
+    f.codec = s->codecpar->codec_id;
+    f.width = s->codecpar->width;
+    f.height = s->codecpar->height;
+    f.frameRate = av_q2d(s->avg_frame_rate);
+    if (s->duration > 0) f.seconds = double(s->duration) * av_q2d(s->time_base);
+    AVPacket* pkt = av_packet_alloc();
+    while (av_read_frame(ctx, pkt) == 0) {
+        ++f.packets;
+        av_packet_unref(pkt);
+    }
+    av_packet_free(&pkt);
+    avformat_close_input(&ctx);
+    return f;
+}
+
+QStringList mp4Files(const QString& root)
+{
+    QStringList files;
+    QDirIterator it(root, {"*.mp4"}, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) files << it.next();
+    files.sort();
+    return files;
+}
+
+class RecordingTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(root_.isValid());
+        SIMCAM_Reset();
+        ASSERT_EQ(SIMCAM_SetClockMode(1), 1);
+        ASSERT_EQ(SIMCAM_SetFrameSize(0, 320, 256), 1);
+        USBSDK_DeviceInfo list[8] = {};
+        ASSERT_GT(USBSDK_GetDevInfoList(list, 8), 0);
+        ASSERT_EQ(USBSDK_Open(&list[0]), 1);
+        QVideoPlay::setTickSource(&simulatedTick);
+        FreeSpaceProbe::setSource(&plenty);
+        ConfigManager::getInstance().setValue("GeneralConfig", "ManualRecordPath", root_.path());
+        surface_.resize(200, 160);
+        surface_.show();
+        play_.startPlay(&surface_, true);
+        step(2);
+    }
+    void TearDown() override
+    {
+        play_.run([this] { play_.player()->setStopRecordSlots(); });
+        play_.stopPlay();
+        FreeSpaceProbe::setSource(nullptr);
+        QVideoPlay::setTickSource(nullptr);
+        DeviceSdkWrapper::getInstance().setFrozen(false);
+        SIMCAM_Reset();
+    }
+    void step(int n)
+    {
+        for (int i = 0; i < n; ++i) {
+            ASSERT_EQ(SIMCAM_StepFrames(1), 1);
+            play_.flush();
+        }
+    }
+    // Starts a recording on the worker's thread: the result code.
+    int start()
+    {
+        QSignalSpy results(play_.player(), &QVideoPlay::sendRecordResultSignals);
+        play_.run([this] { play_.player()->setStartRecordSlots(); });
+        play_.flush();
+        return results.isEmpty() ? -1 : results.last().at(0).toInt();
+    }
+    void stop()
+    {
+        play_.run([this] { play_.player()->setStopRecordSlots(); });
+    }
+    static QString serialFolder()
+    {
+        char serial[256] = {};
+        EXPECT_TRUE(DeviceSdkWrapper::getInstance().GetSerialNumber(serial));
+        return QString::fromUtf8(serial);
+    }
+
+    QTemporaryDir root_;
+    VideoSurface surface_;
+    VideoPlayHarness play_;
+};
+
+TEST_F(RecordingTest, TwoSecondsMakeOnePlayableFile)
+{
+    QSignalSpy resets(play_.player(), &QVideoPlay::sendResetRecordTimeSignal);
+    ASSERT_EQ(start(), 0);
+    EXPECT_EQ(resets.count(), 1) << "the page restarts its elapsed time";
+    step(50);
+    stop();
+
+    const QStringList files = mp4Files(root_.path());
+    ASSERT_EQ(files.size(), 1);
+    const QString day = QDate::currentDate().toString("yyyyMMdd");
+    EXPECT_EQ(QFileInfo(files[0]).path(), root_.path() + "/" + serialFolder() + "/Records/" + day);
+    EXPECT_TRUE(QFileInfo(files[0]).fileName().contains(QRegularExpression("^\\d{8}_\\d{6}_\\d{3}\\.mp4$")));
+
+    const FileFacts f = readFile(files[0]);
+    ASSERT_TRUE(f.opened);
+    EXPECT_EQ(f.codec, AV_CODEC_ID_H264);
+    EXPECT_EQ(f.width, 320);
+    EXPECT_EQ(f.height, 256);
+    EXPECT_NEAR(f.packets, 50, 1);
+    EXPECT_NEAR(f.seconds, 2.0, 1.0 / 25);
+    EXPECT_NEAR(f.frameRate, 25.0, 0.01);
+
+    const QString ffprobe = QStandardPaths::findExecutable("ffprobe");
+    if (ffprobe.isEmpty()) GTEST_SKIP() << "ffprobe is not installed";
+    QProcess probe;
+    probe.start(ffprobe, {"-v", "error", "-show_format", "-show_streams", files[0]});
+    ASSERT_TRUE(probe.waitForFinished(30000));
+    EXPECT_EQ(probe.exitCode(), 0);
+    EXPECT_EQ(probe.readAllStandardError(), QByteArray()) << "no errors in the file";
+}
+
+TEST_F(RecordingTest, FileRateFollowsTheCamera)
+{
+    struct Row {
+        int cameraFps;
+        int fileFps;
+    };
+    const Row rows[] = {{25, 25}, {26, 30}, {30, 30}, {31, 50}, {60, 50}, {9, 25}};
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.cameraFps);
+        EXPECT_EQ(VideoRecorder::fileFrameRate(r.cameraFps), r.fileFps);
+    }
+    const MAV_P264_EncParam p = VideoRecorder::encoderParams(640, 512, 30);
+    const uint32_t expected[24] = {640, 512, 0, 16384, 30, 0, 0, 50, 0, 2, 4, 2, 0, 66};
+    EXPECT_EQ(std::memcmp(p.word, expected, sizeof expected), 0);
+}
+
+TEST_F(RecordingTest, NextFileAfterTheSplitInterval)
+{
+    play_.player()->setRecordSplitMs(300);
+    QSignalSpy resets(play_.player(), &QVideoPlay::sendResetRecordTimeSignal);
+    ASSERT_EQ(start(), 0);
+    step(10);
+    // The interval runs on the real clock; frames keep coming meanwhile.
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            step(1);
+            return resets.count() >= 2;
+        },
+        5000));
+    step(10);
+    stop();
+    const QStringList files = mp4Files(root_.path());
+    ASSERT_EQ(files.size(), 2);
+    EXPECT_LT(files[0], files[1]) << "the second file is named later";
+    for (const QString& file : files) {
+        const FileFacts f = readFile(file);
+        EXPECT_TRUE(f.opened) << file.toStdString();
+        EXPECT_GE(f.packets, 10);
+    }
+}
+
+TEST_F(RecordingTest, OpeningRefusals)
+{
+    // No free space on the record path's drive: 5 GiB less one byte.
+    FreeSpaceProbe::setSource([](const QString&) { return FreeSpaceProbe::kMinFreeBytes - 1; });
+    EXPECT_EQ(start(), 3);
+    FreeSpaceProbe::setSource([](const QString&) { return FreeSpaceProbe::kMinFreeBytes; });
+    EXPECT_EQ(start(), 0) << "exactly 5 GiB is enough";
+    stop();
+    FreeSpaceProbe::setSource([](const QString&) { return qint64(-1); });
+    EXPECT_EQ(start(), 0) << "a failing query lets recording go on";
+    stop();
+    FreeSpaceProbe::setSource(&plenty);
+
+    // The day folder cannot be made: a file stands where it would go.
+    QTemporaryDir other;
+    QFile blocker(other.path() + "/" + serialFolder());
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    ConfigManager::getInstance().setValue("GeneralConfig", "ManualRecordPath", other.path());
+    EXPECT_EQ(start(), 2);
+    ConfigManager::getInstance().setValue("GeneralConfig", "ManualRecordPath", root_.path());
+
+    // No frame yet: code 1 and no folder.
+    play_.stopPlay();
+    QTemporaryDir empty;
+    ConfigManager::getInstance().setValue("GeneralConfig", "ManualRecordPath", empty.path());
+    EXPECT_EQ(start(), 1);
+    EXPECT_TRUE(QDir(empty.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+    ConfigManager::getInstance().setValue("GeneralConfig", "ManualRecordPath", root_.path());
+}
+
+TEST_F(RecordingTest, WithoutASerialTheDayFolderStandsInTheRecordPath)
+{
+    SIMCAM_FailNext("USBSDK_GetSerialNumber", 1, 0);
+    ASSERT_EQ(start(), 0);
+    step(5);
+    stop();
+    const QStringList files = mp4Files(root_.path());
+    ASSERT_EQ(files.size(), 1);
+    EXPECT_EQ(QFileInfo(files[0]).path(), root_.path() + "/" + QDate::currentDate().toString("yyyyMMdd"));
+}
+
+TEST_F(RecordingTest, FrozenPictureIsRecordedAsShown)
+{
+    ASSERT_EQ(start(), 0);
+    DeviceSdkWrapper::getInstance().setFrozen(true);
+    step(25);
+    DeviceSdkWrapper::getInstance().setFrozen(false);
+    stop();
+    const QStringList files = mp4Files(root_.path());
+    ASSERT_EQ(files.size(), 1);
+    const FileFacts f = readFile(files[0]);
+    EXPECT_NEAR(f.packets, 25, 1) << "every frame is encoded, the frozen one repeated";
+}
+
+TEST_F(RecordingTest, RgbModeRecordsTheCurrentFrame)
+{
+    play_.startPlay(&surface_, false);
+    step(1);
+    ASSERT_EQ(start(), 0);
+    step(25);
+    stop();
+    const QStringList files = mp4Files(root_.path());
+    ASSERT_EQ(files.size(), 1);
+    EXPECT_NEAR(readFile(files[0]).packets, 25, 1);
+}
+
+}  // namespace
