@@ -25,6 +25,7 @@
 #include "QVideoPreviewModuleWidget.h"
 #include "QVideoSceneViewCtrl.h"
 #include "SimCamera.h"
+#include "ThermalImageData.h"
 #include "simcam.h"
 #include "thermcore.h"
 
@@ -246,6 +247,9 @@ TEST_F(LivePageCaptureTest, SnapshotButtonWritesARadiometricPicture)
     connectCamera();
     // The live global block comes with the thermal function.
     ASSERT_TRUE(QTest::qWaitFor([&] { return page_->sidePanel()->isEnabled(); }, kWaitMs));
+    // Taken in "Aurora" (camera palette 19), it must reopen in "Aurora":
+    // the picture records the colour-bar index (21) the analysis uses.
+    page_->setColorrizationRetSlot(true, 19);
     page_->snapshotButton()->click();
     ASSERT_TRUE(
         QTest::qWaitFor([&] { return prompts_.count(Kind::Toast) + prompts_.count(Kind::Notice) > 0; }, kWaitMs));
@@ -254,7 +258,11 @@ TEST_F(LivePageCaptureTest, SnapshotButtonWritesARadiometricPicture)
     const QStringList files = filesUnder(root_.path() + "/snap", "*.png");
     ASSERT_EQ(files.size(), 1);
     EXPECT_TRUE(files[0].contains("/Snapshot/"));
-    EXPECT_EQ(HM_readAXPicViewFile(QFile::encodeName(files[0]).constData()), 0);
+    ThermalImageData& picture = ThermalImageData::getInstance();
+    ASSERT_EQ(picture.readPicFile(files[0]), 0);
+    int32_t colour = -1;
+    ASSERT_EQ(picture.getColorType(&colour), 0);
+    EXPECT_EQ(colour, 21);
 }
 
 TEST_F(LivePageCaptureTest, SnapshotResultsAreToldByCode)

@@ -26,6 +26,8 @@ extern "C" {
 #include "DeviceSdkWrapper.h"
 #include "FreeSpaceProbe.h"
 #include "QVideoPlay.h"
+#include "SnapshotRequest.h"
+#include "ThermalImageData.h"
 #include "VideoPlayHarness.h"
 #include "VideoRecorder.h"
 #include "VideoSurface.h"
@@ -285,6 +287,44 @@ TEST_F(RecordingTest, RgbModeRecordsTheCurrentFrame)
     const QStringList files = mp4Files(root_.path());
     ASSERT_EQ(files.size(), 1);
     EXPECT_NEAR(readFile(files[0]).packets, 25, 1);
+}
+
+// A snapshot while frozen holds the moment it was frozen at: the picture
+// and the temperatures alike, however the scene went on.
+TEST_F(RecordingTest, FrozenSnapshotKeepsPictureAndTemperaturesTogether)
+{
+    SIMCAM_Scene scene;
+    ASSERT_EQ(SIMCAM_GetScene(0, &scene), 1);
+    scene.hotMotion = 0;
+    ASSERT_EQ(SIMCAM_SetScene(0, &scene), 1);
+    step(2);
+    DeviceSdkWrapper::getInstance().setFrozen(true);
+    step(1);
+    scene.rectTemp = 50.0;
+    ASSERT_EQ(SIMCAM_SetScene(0, &scene), 1);
+    step(3);
+
+    SnapshotRequest request;
+    request.root = root_.path() + "/snap";
+    USBSDK_GlobalTemperParam global{};
+    ASSERT_NE(USBSDK_GetCommonTemperParam(&global), 0);
+    request.global = global;
+    QSignalSpy saved(play_.player(), &QVideoPlay::sendHeatMapExportRetSignal);
+    play_.run([&] { play_.player()->setHeatMapExportSlot(request); });
+    play_.flush();
+    ASSERT_EQ(saved.count(), 1);
+
+    ThermalImageData& picture = ThermalImageData::getInstance();
+    ASSERT_EQ(picture.readPicFile(saved.at(0).at(0).toString()), 0);
+    ASSERT_EQ(picture.getPicHeaderInfo(), 0);
+    ASSERT_EQ(picture.getThermalGraph(), 0);
+    ASSERT_EQ(picture.getPixelsTemperature(), 0);
+    std::vector<float> temps;
+    ASSERT_EQ(picture.getTemperList(temps), 0);
+    // Inside the warm rectangle (u 0.08..0.22, v 0.10..0.30) of 320 x 256.
+    const float inside = temps[size_t(50) * 320 + 45];
+    EXPECT_NEAR(inside, 37.0f, 0.05f) << "the frozen moment, not the scene after it";
+    picture.freePic();
 }
 
 }  // namespace
