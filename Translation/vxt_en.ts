@@ -693,4 +693,295 @@
         <translation>N/A</translation>
     </message>
 </context>
+<context>
+    <name>QRuleParamSet</name>
+    <message>
+        <source>BasicTemperParam</source>
+        <translation>Basic Temp Parameter</translation>
+    </message>
+    <message>
+        <source>EnvironmentTemper</source>
+        <translation>Amb. Temp</translation>
+    </message>
+    <message>
+        <source>Humidity</source>
+        <translation>Humidity</translation>
+    </message>
+    <message>
+        <source>Rule Property</source>
+        <translation>Rule Property</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Enable</translation>
+    </message>
+    <message>
+        <source>Emissivity</source>
+        <translation>Emissivity</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>ReflexTemper</source>
+        <translation>Reflected Temp</translation>
+    </message>
+    <message>
+        <source>RestoreDefault</source>
+        <translation>Restore Default</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>Operate succeed</source>
+        <translation>Operation succeeded</translation>
+    </message>
+</context>
+<context>
+    <name>QGlobalThermalSetting</name>
+    <message>
+        <source>TemperUnit</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>RefreshTime</source>
+        <translation>Refresh Interval</translation>
+    </message>
+    <message>
+        <source>Full Screen Thermal Show</source>
+        <translation>Full-Screen Temp</translation>
+    </message>
+    <message>
+        <source>SaveHeatMapRules</source>
+        <translation>Save Rules To HeatMap</translation>
+    </message>
+    <message>
+        <source>Centigrade</source>
+        <translation>℃</translation>
+    </message>
+    <message>
+        <source>Fahrenheit</source>
+        <translation>℉</translation>
+    </message>
+    <message>
+        <source>Kelvin</source>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+</context>
+<context>
+    <name>QGainModeSwitch</name>
+    <message>
+        <source>GainModel</source>
+        <translation>Gain Mode</translation>
+    </message>
+    <message>
+        <source>Low Temper</source>
+        <translation>Low Temp</translation>
+    </message>
+    <message>
+        <source>High Temper</source>
+        <translation>High Temp</translation>
+    </message>
+    <message>
+        <source>Ultimate</source>
+        <translation>Ultimate</translation>
+    </message>
+    <message>
+        <source>Switch Gear</source>
+        <translation>Switch Gear</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>Gears</source>
+        <translation>Low Temp Gears</translation>
+    </message>
+    <message>
+        <source>First Gear</source>
+        <translation>First Gear</translation>
+    </message>
+    <message>
+        <source>Second Gear</source>
+        <translation>Second Gear</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Failed to get gainmodel</source>
+        <translation>Failed to get the gain mode</translation>
+    </message>
+    <message>
+        <source>Error Code</source>
+        <translation>Error code</translation>
+    </message>
+    <message>
+        <source>Operate failed</source>
+        <translation>Operation failed</translation>
+    </message>
+    <message>
+        <source>Operate succeed</source>
+        <translation>Operation succeeded</translation>
+    </message>
+    <message>
+        <source>Failed to get low temp gear</source>
+        <translation>Failed to get the low temperature gear</translation>
+    </message>
+    <message>
+        <source>Device is not connect.</source>
+        <translation>The device is not connected.</translation>
+    </message>
+    <message>
+        <source>Device is sleeping</source>
+        <translation>The device is sleeping</translation>
+    </message>
+    <message>
+        <source>Save the config?</source>
+        <translation>Save the configuration?</translation>
+    </message>
+    <message>
+        <source>Save succeed</source>
+        <translation>Saved successfully</translation>
+    </message>
+    <message>
+        <source>Save failed</source>
+        <translation>Save failed</translation>
+    </message>
+</context>
+<context>
+    <name>QSecondCalibration</name>
+    <message>
+        <source>Unknown</source>
+        <translation>Unknown</translation>
+    </message>
+    <message>
+        <source>Balanced</source>
+        <translation>Equilibrium</translation>
+    </message>
+    <message>
+        <source>Unbalanced</source>
+        <translation>Disequilibrium</translation>
+    </message>
+    <message>
+        <source>Qualified</source>
+        <translation>Valid</translation>
+    </message>
+    <message>
+        <source>Unqualified</source>
+        <translation>Invalid</translation>
+    </message>
+    <message>
+        <source>Balanced state</source>
+        <translation>Balanced State</translation>
+    </message>
+    <message>
+        <source>Get balanced state</source>
+        <translation>Get Balanced State</translation>
+    </message>
+    <message>
+        <source>Set calibration RECT</source>
+        <translation>Set Calibration Box</translation>
+    </message>
+    <message>
+        <source>Save calibration RECT</source>
+        <translation>Save Calibration Box</translation>
+    </message>
+    <message>
+        <source>Temperature calibration</source>
+        <translation>Temperature Calibration</translation>
+    </message>
+    <message>
+        <source>RestoreDefault</source>
+        <translation>Restore Default</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>Low Temper</source>
+        <translation>Low Temp</translation>
+    </message>
+    <message>
+        <source>Low Temper Second</source>
+        <translation>Low Temp Gear 2</translation>
+    </message>
+    <message>
+        <source>High Temper</source>
+        <translation>High Temp</translation>
+    </message>
+    <message>
+        <source>Calibration results</source>
+        <translation>Calibration Result</translation>
+    </message>
+    <message>
+        <source>Calibration completion time</source>
+        <translation>Completion Time</translation>
+    </message>
+    <message>
+        <source>Blackbody Temp</source>
+        <translation>Blackbody Temp</translation>
+    </message>
+    <message>
+        <source>Set RECT will clear all rules, please confirm</source>
+        <translation>After setting the calibration box, all rules will be cleared and the distance on the rule property page will be set to 0 meters. Continue?</translation>
+    </message>
+    <message>
+        <source>The number of rule types is incorrect, there can only be 2</source>
+        <translation>Please generate calibration box first</translation>
+    </message>
+    <message>
+        <source>Wrong rule type, should be a rectangle</source>
+        <translation>Rule type error, please set calibration box first.</translation>
+    </message>
+    <message>
+        <source>High temperature should greater than low temperature</source>
+        <translation>During temperature calibration, the high temperature value must be greater than the low temperature value.</translation>
+    </message>
+    <message>
+        <source>Calibration success</source>
+        <translation>Calibrated successfully.</translation>
+    </message>
+    <message>
+        <source>Calibration failed</source>
+        <translation>Failed to calibrate.</translation>
+    </message>
+    <message>
+        <source>Operate succeed</source>
+        <translation>Operation succeeded</translation>
+    </message>
+    <message>
+        <source>Operate failed</source>
+        <translation>Operation failed</translation>
+    </message>
+</context>
+<context>
+    <name>QSecondCalibrationProcessDlg</name>
+    <message>
+        <source>Please Wait</source>
+        <translation>Please wait...</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+</context>
 </TS>

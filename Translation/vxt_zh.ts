@@ -693,4 +693,295 @@
         <translation>N/A</translation>
     </message>
 </context>
+<context>
+    <name>QRuleParamSet</name>
+    <message>
+        <source>BasicTemperParam</source>
+        <translation>基础测温参数</translation>
+    </message>
+    <message>
+        <source>EnvironmentTemper</source>
+        <translation>环境温度</translation>
+    </message>
+    <message>
+        <source>Humidity</source>
+        <translation>湿度</translation>
+    </message>
+    <message>
+        <source>Rule Property</source>
+        <translation>规则属性</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>启用</translation>
+    </message>
+    <message>
+        <source>Emissivity</source>
+        <translation>发射率</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>距离</translation>
+    </message>
+    <message>
+        <source>ReflexTemper</source>
+        <translation>反射温度</translation>
+    </message>
+    <message>
+        <source>RestoreDefault</source>
+        <translation>恢复默认</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Operate succeed</source>
+        <translation>操作成功</translation>
+    </message>
+</context>
+<context>
+    <name>QGlobalThermalSetting</name>
+    <message>
+        <source>TemperUnit</source>
+        <translation>测温单位</translation>
+    </message>
+    <message>
+        <source>RefreshTime</source>
+        <translation>测温刷新时间</translation>
+    </message>
+    <message>
+        <source>Full Screen Thermal Show</source>
+        <translation>显示全屏温度</translation>
+    </message>
+    <message>
+        <source>SaveHeatMapRules</source>
+        <translation>保存规则至热图</translation>
+    </message>
+    <message>
+        <source>Centigrade</source>
+        <translation>摄氏度</translation>
+    </message>
+    <message>
+        <source>Fahrenheit</source>
+        <translation>华氏度</translation>
+    </message>
+    <message>
+        <source>Kelvin</source>
+        <translation>开尔文</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+</context>
+<context>
+    <name>QGainModeSwitch</name>
+    <message>
+        <source>GainModel</source>
+        <translation>增益模式</translation>
+    </message>
+    <message>
+        <source>Low Temper</source>
+        <translation>低温</translation>
+    </message>
+    <message>
+        <source>High Temper</source>
+        <translation>高温</translation>
+    </message>
+    <message>
+        <source>Ultimate</source>
+        <translation>极致</translation>
+    </message>
+    <message>
+        <source>Switch Gear</source>
+        <translation>切换档位</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>手动</translation>
+    </message>
+    <message>
+        <source>Gears</source>
+        <translation>低温档位</translation>
+    </message>
+    <message>
+        <source>First Gear</source>
+        <translation>一档</translation>
+    </message>
+    <message>
+        <source>Second Gear</source>
+        <translation>二档</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Failed to get gainmodel</source>
+        <translation>获取增益模式失败</translation>
+    </message>
+    <message>
+        <source>Error Code</source>
+        <translation>错误码</translation>
+    </message>
+    <message>
+        <source>Operate failed</source>
+        <translation>操作失败</translation>
+    </message>
+    <message>
+        <source>Operate succeed</source>
+        <translation>操作成功</translation>
+    </message>
+    <message>
+        <source>Failed to get low temp gear</source>
+        <translation>获取低温档位失败</translation>
+    </message>
+    <message>
+        <source>Device is not connect.</source>
+        <translation>设备未连接</translation>
+    </message>
+    <message>
+        <source>Device is sleeping</source>
+        <translation>设备休眠中</translation>
+    </message>
+    <message>
+        <source>Save the config?</source>
+        <translation>是否保存配置？</translation>
+    </message>
+    <message>
+        <source>Save succeed</source>
+        <translation>保存成功</translation>
+    </message>
+    <message>
+        <source>Save failed</source>
+        <translation>保存失败</translation>
+    </message>
+</context>
+<context>
+    <name>QSecondCalibration</name>
+    <message>
+        <source>Unknown</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>Balanced</source>
+        <translation>平衡</translation>
+    </message>
+    <message>
+        <source>Unbalanced</source>
+        <translation>不平衡</translation>
+    </message>
+    <message>
+        <source>Qualified</source>
+        <translation>合格</translation>
+    </message>
+    <message>
+        <source>Unqualified</source>
+        <translation>不合格</translation>
+    </message>
+    <message>
+        <source>Balanced state</source>
+        <translation>平衡状态</translation>
+    </message>
+    <message>
+        <source>Get balanced state</source>
+        <translation>获取平衡状态</translation>
+    </message>
+    <message>
+        <source>Set calibration RECT</source>
+        <translation>设置标定框</translation>
+    </message>
+    <message>
+        <source>Save calibration RECT</source>
+        <translation>保存标定框</translation>
+    </message>
+    <message>
+        <source>Temperature calibration</source>
+        <translation>温度标定</translation>
+    </message>
+    <message>
+        <source>RestoreDefault</source>
+        <translation>恢复默认</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Low Temper</source>
+        <translation>低温</translation>
+    </message>
+    <message>
+        <source>Low Temper Second</source>
+        <translation>低温二档</translation>
+    </message>
+    <message>
+        <source>High Temper</source>
+        <translation>高温</translation>
+    </message>
+    <message>
+        <source>Calibration results</source>
+        <translation>标定结果</translation>
+    </message>
+    <message>
+        <source>Calibration completion time</source>
+        <translation>标定完成时间</translation>
+    </message>
+    <message>
+        <source>Blackbody Temp</source>
+        <translation>黑体温度</translation>
+    </message>
+    <message>
+        <source>Set RECT will clear all rules, please confirm</source>
+        <translation>设置标定框后将清除所有规则，规则属性页的距离将设为0米，是否继续？</translation>
+    </message>
+    <message>
+        <source>The number of rule types is incorrect, there can only be 2</source>
+        <translation>请先生成标定框</translation>
+    </message>
+    <message>
+        <source>Wrong rule type, should be a rectangle</source>
+        <translation>规则类型错误，请先设置标定框。</translation>
+    </message>
+    <message>
+        <source>High temperature should greater than low temperature</source>
+        <translation>温度标定时，高温值必须大于低温值。</translation>
+    </message>
+    <message>
+        <source>Calibration success</source>
+        <translation>标定成功。</translation>
+    </message>
+    <message>
+        <source>Calibration failed</source>
+        <translation>标定失败。</translation>
+    </message>
+    <message>
+        <source>Operate succeed</source>
+        <translation>操作成功</translation>
+    </message>
+    <message>
+        <source>Operate failed</source>
+        <translation>操作失败</translation>
+    </message>
+</context>
+<context>
+    <name>QSecondCalibrationProcessDlg</name>
+    <message>
+        <source>Please Wait</source>
+        <translation>请等待</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+</context>
 </TS>

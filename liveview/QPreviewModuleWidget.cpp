@@ -5,8 +5,12 @@
 #include <QVBoxLayout>
 
 #include "QIconTextRBtn.h"
+#include "QGainModeSwitch.h"
+#include "QGlobalThermalSetting.h"
+#include "QIsothermParams.h"
+#include "QRuleParamSet.h"
+#include "QSecondCalibration.h"
 #include "QVideoTemperResult.h"
-#include "ThermalImageData.h"
 
 namespace {
 
@@ -18,7 +22,6 @@ using P = QPreviewModuleWidget;
 // layoutIndex + 1 of the inner layout; -1 keeps both out of it.
 struct SectionInfo {
     const char* headerText;  // translation source
-    const char* pageName;    // the page's object name
     int layoutIndex;
     bool headerShown;
     QSizePolicy::Policy pageVerticalPolicy;
@@ -26,17 +29,17 @@ struct SectionInfo {
 };
 
 const SectionInfo kSections[P::SectionCount] = {
-    {QT_TRANSLATE_NOOP("QPreviewModuleWidget", "TemperResult"), "QVideoTemperResult", 0, true,
-     QSizePolicy::MinimumExpanding, &P::setTemperResultDlgShowSlots},
-    {QT_TRANSLATE_NOOP("QPreviewModuleWidget", "GainModel"), "QGainModeSwitch", 2, true, QSizePolicy::Preferred,
+    {QT_TRANSLATE_NOOP("QPreviewModuleWidget", "TemperResult"), 0, true, QSizePolicy::MinimumExpanding,
+     &P::setTemperResultDlgShowSlots},
+    {QT_TRANSLATE_NOOP("QPreviewModuleWidget", "GainModel"), 2, true, QSizePolicy::Preferred,
      &P::setGainSettingDlgShowSlots},
-    {QT_TRANSLATE_NOOP("QPreviewModuleWidget", "Rule Property"), "QRuleParamSet", 4, true, QSizePolicy::Preferred,
+    {QT_TRANSLATE_NOOP("QPreviewModuleWidget", "Rule Property"), 4, true, QSizePolicy::Preferred,
      &P::setParamSetDlgShowSlots},
-    {QT_TRANSLATE_NOOP("QPreviewModuleWidget", "GlobalThermalSet"), "QGlobalThermalSetting", 6, true,
-     QSizePolicy::Preferred, &P::setGlobalThermSettingDlgShowSlots},
-    {QT_TRANSLATE_NOOP("QPreviewModuleWidget", "Second Calibration"), "QSecondCalibration", 8, false,
-     QSizePolicy::Preferred, &P::setSecondCalibrationDlgShowSlot},
-    {QT_TRANSLATE_NOOP("QPreviewModuleWidget", "Isotherm"), "QIsothermParams", -1, false, QSizePolicy::Ignored,
+    {QT_TRANSLATE_NOOP("QPreviewModuleWidget", "GlobalThermalSet"), 6, true, QSizePolicy::Preferred,
+     &P::setGlobalThermSettingDlgShowSlots},
+    {QT_TRANSLATE_NOOP("QPreviewModuleWidget", "Second Calibration"), 8, false, QSizePolicy::Preferred,
+     &P::setSecondCalibrationDlgShowSlot},
+    {QT_TRANSLATE_NOOP("QPreviewModuleWidget", "Isotherm"), -1, false, QSizePolicy::Ignored,
      &P::setIsothermDlgShowSlots},
 };
 
@@ -47,9 +50,6 @@ const QStringList kClosedArrows = {
 const QStringList kOpenArrows = {
     QStringLiteral("url(:/Resource/Skin/upArrow_n.png);"), QStringLiteral("url(:/Resource/Skin/upArrow_s.png);"),
     QStringLiteral("url(:/Resource/Skin/upArrow_s.png);"), QStringLiteral("url(:/Resource/Skin/upArrow_n.png);")};
-
-// Height of a page that is not built yet, enough to see it open.
-constexpr int kPlaceholderHeight = 160;
 
 bool isAccordion(int section)
 {
@@ -62,7 +62,85 @@ QPreviewModuleWidget::QPreviewModuleWidget(QWidget* parent) : QWidget(parent)
 {
     buildForm();
     connectHeaders();
+    connectPages();
+}
+
+QWidget* QPreviewModuleWidget::createPage(Section section)
+{
+    switch (section) {
+        case TemperResultSection:
+            result_ = new QVideoTemperResult(this);
+            // Room for the whole picture and a full set of live rules
+            // before the table scrolls.
+            result_->setMinimumHeight(kResultTableMinHeight);
+            return result_;
+        case GainModelSection:
+            return gainPage_ = new QGainModeSwitch(this);
+        case RulePropertySection:
+            return ruleParamPage_ = new QRuleParamSet(this);
+        case GlobalThermalSection:
+            return globalPage_ = new QGlobalThermalSetting(this);
+        case SecondCalibrationSection:
+            return secondCalibrationPage_ = new QSecondCalibration(this);
+        case IsothermSection:
+        case SectionCount:
+            break;
+    }
+    return isothermPage_ = new QIsothermParams(this);
+}
+
+void QPreviewModuleWidget::connectPages()
+{
     connect(result_, &QVideoTemperResult::sendSelectedItemSignal, this, &P::sendSelectedItemSignal);
+
+    // The pages' requests leave under the panel's signals.
+    QGainModeSwitch* gain = gainPage_;
+    connect(gain, &QGainModeSwitch::sendGetGainModeSignal, this, &P::sendGetGainModeSignal);
+    connect(gain, &QGainModeSwitch::sendSetGainModeSignal, this, &P::setGainModeSlot);
+    connect(gain, &QGainModeSwitch::sendSaveGainModeSignal, this, &P::sendSaveGainModeSignal);
+    connect(gain, &QGainModeSwitch::sendGetLowTempTwoGearSignal, this, &P::sendGetLowTempTwoGearSignal);
+    connect(gain, &QGainModeSwitch::sendSetLowTempTwoGearSignal, this, &P::sendSetLowTempTwoGearSignal);
+    connect(this, &P::sendSaveImageParamRetSignal, gain, &QGainModeSwitch::setSaveImageParamRetSlot);
+    connect(this, &P::sendGetLowTempTwoGearRetSignal, gain, &QGainModeSwitch::getLowTempTwoGearRetSlot);
+    connect(this, &P::sendSetLowTempTwoGearRetSignal, gain, &QGainModeSwitch::setLowTempTwoGearRetSlot);
+
+    connect(ruleParamPage_, &QRuleParamSet::sendUpdateRuleInfoSignals, this, &P::setUpdateRuleInfoSlots);
+    connect(ruleParamPage_, &QRuleParamSet::sendUpdateGlobalInfoSignales, this, &P::setUpdateGlobalInfoSlots);
+
+    connect(globalPage_, &QGlobalThermalSetting::sendSetThermRefreshTimeSignal, this, &P::setThermRefreshTimeSlot);
+    connect(globalPage_, &QGlobalThermalSetting::sendFullScreenThermEnableSwitchSignal, this,
+            &P::onFullScreenThermEnableSwitchSlot);
+
+    connect(isothermPage_, &QIsothermParams::sendGetIsothermStatusSignal, this, &P::sendGetIsothermStatusSlot);
+    connect(isothermPage_, &QIsothermParams::sendSetIsothermFuncSignal, this, &P::setIsothermFuncSlot);
+    connect(isothermPage_, &QIsothermParams::sendColorizationChangeSignal, this, &P::setColorizationChangeSlot);
+
+    // The second calibration page: its requests leave under the panel's
+    // signals (nothing takes them onward here) and its results come in
+    // through the panel's.
+    QSecondCalibration* calibration = secondCalibrationPage_;
+    using C = QSecondCalibration;
+    connect(calibration, &C::sendGetBalancedStateSignal, this, &P::sendGetBalancedStateSignal);
+    connect(calibration, &C::sendSetCalibrationRectSignal, this, &P::sendSetCalibrationRectSignal);
+    connect(calibration, &C::sendCalibrateSignal, this, &P::sendCalibrateSignal);
+    connect(calibration, &C::sendSaveCalibrationRectSignal, this, &P::sendSaveCalibrationRectSignal);
+    connect(calibration, &C::sendGetCalibrationResultSignal, this, &P::sendGetCalibrationResultSignal);
+    connect(calibration, &C::sendSetCalibrationTimeSignal, this, &P::sendSetCalibrationTimeSignal);
+    connect(calibration, &C::sendSetCalibrationDefaultSignal, this, &P::sendSetCalibrationDefaultSignal);
+    connect(calibration, &C::sendGetCalibraProgSignal, this, &P::sendGetCalibraProgSignal);
+    connect(calibration, &C::sendSetRuleWidgetEnableSignal, this, &P::sendSetRuleWidgetEnableSignal);
+    connect(calibration, &C::sendSecCalibraInitSignal, this, &P::sendSecCalibraInitSignal);
+    connect(calibration, &C::sendSetCalibrationBlackbodyTempSignal, this, &P::sendSetCalibrationBlackbodyTempSignal);
+    connect(calibration, &C::sendUpdateRulesParamsSignal, this, &P::sendUpdateRulesParamsSignal);
+    connect(this, &P::sendGetBalancedStateRetSignal, calibration, &C::getBalancedStateRetSlot);
+    connect(this, &P::sendSetCalibrationRectRetSignal, calibration, &C::setCalibrationRectRetSlot);
+    connect(this, &P::sendCalibrateRetSignal, calibration, &C::setCalibrateRetSlot);
+    connect(this, &P::sendSaveCalibrationRectRetSignal, calibration, &C::setSaveCalibrationRectRetSlot);
+    connect(this, &P::sendGetCalibrationResultRetSignal, calibration, &C::setGetCalibrationResultRetSlot);
+    connect(this, &P::sendSaveSecCalibraTimeRetSignal, calibration, &C::setSaveCalibrationTimeRetSlot);
+    connect(this, &P::sendSetCalibrationDefaultRetSignal, calibration, &C::setCalibrationDefalutRetSlot);
+    connect(this, &P::sendGetCalibraProgRetSignal, calibration, &C::getCalibraProgRetSlot);
+    connect(this, &P::sendSecCalibrationBlackbodyTempRetSignal, calibration, &C::setCalibrationBlackbodyTempRetSlot);
 }
 
 void QPreviewModuleWidget::buildForm()
@@ -89,18 +167,7 @@ void QPreviewModuleWidget::buildForm()
         headers_[s] = header;
         setHeaderArrow(Section(s), false);
 
-        QWidget* page = nullptr;
-        if (s == TemperResultSection) {
-            result_ = new QVideoTemperResult(this);
-            // Room for the whole picture and a full set of live rules
-            // before the table scrolls.
-            result_->setMinimumHeight(kResultTableMinHeight);
-            page = result_;
-        } else {
-            page = new QWidget(this);
-            page->setObjectName(QLatin1String(info.pageName));
-            page->setFixedHeight(kPlaceholderHeight);
-        }
+        QWidget* page = createPage(Section(s));
         page->setSizePolicy(QSizePolicy::Preferred, info.pageVerticalPolicy);
         page->hide();
         pages_[s] = page;
@@ -152,9 +219,9 @@ void QPreviewModuleWidget::toggleAccordionPage(Section section)
         if (open) pages_[s]->hide();
         setHeaderArrow(Section(s), false);
     }
-    // Opening the isotherm page asks the camera for its isotherm, opening the
-    // second calibration page checks what the camera supports: both are the
-    // pages' own requests, made once the pages are built.
+    if (!open) return;
+    if (section == IsothermSection) isothermPage_->requestStatus();
+    if (section == SecondCalibrationSection) secondCalibrationPage_->refreshDeviceSupport();
 }
 
 void QPreviewModuleWidget::setTemperResultDlgShowSlots()
@@ -209,6 +276,7 @@ void QPreviewModuleWidget::setItemDeleteSlots(quint32 key)
 void QPreviewModuleWidget::setItemSelectSlots(quint32 key)
 {
     result_->setItemSelectSlots(key);
+    ruleParamPage_->setSelectedItem(key);
 }
 
 void QPreviewModuleWidget::showRuleResult(const RuleTemperResult& result)
@@ -223,19 +291,22 @@ void QPreviewModuleWidget::showRuleResultUnavailable(const RuleTemperResult& res
 
 void QPreviewModuleWidget::setGlobalTemperParam(const USBSDK_GlobalTemperParam& param)
 {
-    ThermalImageData::getInstance().setDevGlobalRuleConfig(&param);
+    ruleParamPage_->setGlobalTemperParam(param);
 }
 
 void QPreviewModuleWidget::refreshRuleParam()
 {
-    // The rule property page reloads its fields; nothing to reload until it
-    // is built.
+    ruleParamPage_->refreshRuleParam();
 }
 
 void QPreviewModuleWidget::resetRefreshTime()
 {
-    // The global thermal page's refresh-time choice; nothing to reset until
-    // it is built.
+    globalPage_->resetRefreshTime();
+}
+
+void QPreviewModuleWidget::applyRefreshTime()
+{
+    globalPage_->applyRefreshTime();
 }
 
 void QPreviewModuleWidget::setUpdateRuleInfoSlots()
@@ -280,26 +351,20 @@ void QPreviewModuleWidget::setGainModeSlot(int nMode)
 
 void QPreviewModuleWidget::getIsothermStatusRetSlot(bool bRet, const USBSDK_IsothermParams& stIsotherm, int nColor)
 {
-    // The isotherm page's status handling takes these once it is built.
-    Q_UNUSED(bRet);
-    Q_UNUSED(stIsotherm);
-    Q_UNUSED(nColor);
+    isothermPage_->getIsothermStatusRetSlot(bRet, stIsotherm, nColor);
 }
 
 void QPreviewModuleWidget::setIsothermStatusRetSlot(bool bRet)
 {
-    // The isotherm page's set-result handling takes this once it is built.
-    Q_UNUSED(bRet);
+    isothermPage_->setIsothermStatusRetSlot(bRet);
 }
 
 void QPreviewModuleWidget::getGainModeRetSlot(bool bRet, int nMode)
 {
-    lastGainRet_ = bRet;
-    lastGainMode_ = nMode;
+    gainPage_->getGainModeRetSlot(bRet, nMode);
 }
 
 void QPreviewModuleWidget::setGainModeRetSlot(bool bRet, int nMode)
 {
-    lastGainRet_ = bRet;
-    lastGainMode_ = nMode;
+    gainPage_->setGainModeRetSlot(bRet, nMode);
 }

@@ -19,7 +19,12 @@
 #include "MetaTypes.h"
 #include "RuleTemperResult.h"
 
+class QGainModeSwitch;
+class QGlobalThermalSetting;
 class QIconTextRBtn;
+class QIsothermParams;
+class QRuleParamSet;
+class QSecondCalibration;
 class QVBoxLayout;
 class QVideoTemperResult;
 
@@ -46,8 +51,11 @@ public:
     // Whether the header shows the open arrow set.
     bool isHeaderOpen(Section section) const { return headerOpen_.at(section); }
     // The last gain mode answer, read or write: (bRet, nMode).
-    bool lastGainModeRet() const { return lastGainRet_; }
-    int lastGainMode() const { return lastGainMode_; }
+    QGainModeSwitch* gainPage() const { return gainPage_; }
+    QRuleParamSet* ruleParamPage() const { return ruleParamPage_; }
+    QGlobalThermalSetting* globalPage() const { return globalPage_; }
+    QSecondCalibration* secondCalibrationPage() const { return secondCalibrationPage_; }
+    QIsothermParams* isothermPage() const { return isothermPage_; }
 
     // Direct operations of the live page.
     // One rule's measured result, to the result table.
@@ -62,6 +70,10 @@ public:
     // Puts the global thermal page's refresh-time choice back to its first
     // entry.
     void resetRefreshTime();
+    // Sends the global thermal page's refresh-time choice as it stands (the
+    // live page calls it when the thermal function opens, so a choice made
+    // without a camera takes effect).
+    void applyRefreshTime();
 
 signals:
     // Requests of the pages.
@@ -140,7 +152,9 @@ protected:
 
 private:
     void buildForm();
+    QWidget* createPage(Section section);
     void connectHeaders();
+    void connectPages();
     void retranslate();
     // Shows the open or the closed arrow set on a header, in its normal
     // state.
@@ -155,6 +169,9 @@ private:
     std::array<QIconTextRBtn*, SectionCount> headers_{};  // children
     std::array<QWidget*, SectionCount> pages_{};          // children
     std::array<bool, SectionCount> headerOpen_{};
-    bool lastGainRet_ = false;
-    int lastGainMode_ = -1;
+    QGainModeSwitch* gainPage_ = nullptr;                  // child, also a page
+    QRuleParamSet* ruleParamPage_ = nullptr;               // child, also a page
+    QGlobalThermalSetting* globalPage_ = nullptr;          // child, also a page
+    QSecondCalibration* secondCalibrationPage_ = nullptr;  // child, also a page
+    QIsothermParams* isothermPage_ = nullptr;              // child, also a page
 };

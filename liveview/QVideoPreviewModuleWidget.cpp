@@ -1161,6 +1161,8 @@ void QVideoPreviewModuleWidget::getOpenThermalFuncRet(bool bRet)
         setUpdateTemperSlots();
     }
     emit SendTimerStatusSignals(true);
+    // A refresh interval chosen while no camera was there applies now.
+    sidePanel_->applyRefreshTime();
 }
 
 void QVideoPreviewModuleWidget::setVideoPlayOutputSlots(int nStatus)

@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <QDirIterator>
+#include <QComboBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -18,7 +20,11 @@
 #include "FreeSpaceProbe.h"
 #include "MetaTypes.h"
 #include "QIconTextVBtn.h"
+#include "QGainModeSwitch.h"
+#include "QGlobalThermalSetting.h"
+#include "QIconTextRBtn.h"
 #include "QLoginSetting.h"
+#include "QTempRule.h"
 #include "QPreviewModuleWidget.h"
 #include "QRecordTimeWidget.h"
 #include "QVideoPlay.h"
@@ -321,6 +327,40 @@ TEST_F(LivePageCaptureTest, IsothermLocksBothPalettePanels)
     for (QPushButton* b : page_->oldPalettePanel()->findChildren<QPushButton*>()) EXPECT_FALSE(b->isEnabled());
     page_->setColorizationChangeSlot(false, 3);
     for (QPushButton* b : page_->newPalettePanel()->findChildren<QPushButton*>()) EXPECT_TRUE(b->isEnabled());
+}
+
+// The side panel's pages are wired through the live page to the camera:
+// "Manual" on the gain page reaches the worker and the answer closes the
+// page's wait dialog; the refresh interval chosen without a camera applies
+// once the thermal function opens.
+TEST_F(LivePageCaptureTest, PanelPagesReachTheCameraThroughTheLivePage)
+{
+    QGlobalThermalSetting* global = page_->sidePanel()->globalPage();
+    global->refreshTimeComboBox()->setCurrentIndex(1);  // 500 ms, no camera yet
+    connectCamera();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return page_->sidePanel()->isEnabled(); }, kWaitMs));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return page_->tempRule()->refreshPeriod() == 500; }, kWaitMs))
+        << "the choice made without a camera runs";
+
+    QGainModeSwitch* gain = page_->sidePanel()->gainPage();
+    page_->sidePanel()->header(QPreviewModuleWidget::GainModelSection)->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return gain->manualGearButton()->isEnabled(); }, kWaitMs));
+    const auto waitSteps = [&] {
+        QVector<bool> steps;
+        for (const FakeUiPrompts::Call& c : prompts_.calls)
+            if (c.kind == Kind::WaitStatus && c.dialog == gain->waitDialog()) steps << c.shown;
+        return steps;
+    };
+    prompts_.clear();
+    gain->manualGearButton()->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return waitSteps().size() >= 2; }, kWaitMs));
+    const QVector<bool> steps = waitSteps();
+    EXPECT_EQ(steps.first(), true);
+    EXPECT_EQ(steps.count(true), 1) << "shown once, for the request";
+    EXPECT_EQ(steps.last(), false) << "closed by the answer";
+    EXPECT_TRUE(gain->manualGearButton()->isChecked());
+    EXPECT_TRUE(gain->firstGearButton()->isEnabled()) << "manual: the gears can be chosen";
+    EXPECT_EQ(prompts_.count(Kind::Notice), 0);
 }
 
 }  // namespace

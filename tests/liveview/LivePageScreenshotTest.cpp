@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QSet>
 #include <QTest>
+#include <QVBoxLayout>
 
 #include <cstring>
 
@@ -20,7 +21,10 @@
 #include "DeviceSdkWrapper.h"
 #include "FakeUiPrompts.h"
 #include "MainWindow.h"
+#include "QIconTextRBtn.h"
+#include "QIsothermParams.h"
 #include "QPreviewModuleWidget.h"
+#include "QSecondCalibration.h"
 #include "QTempRule.h"
 #include "SceneMouse.h"
 #include "SimCamera.h"
@@ -184,6 +188,73 @@ TEST(LivePageScreenshot, RulesOfEveryKindOnLiveVideo)
 
     EXPECT_EQ(prompts.count(FakeUiPrompts::Kind::Notice), 0);
     scene->clearRules();
+    DeviceSdkWrapper::getInstance().Close();
+}
+
+// The side panel beside live video with each of its pages open; the two
+// pages whose headers the panel hides are shot on their own.
+TEST(LivePageScreenshot, SidePanelPages)
+{
+    ASSERT_TRUE(prepareApplication(*qobject_cast<QApplication*>(QCoreApplication::instance())));
+    SIMCAM_Reset();
+    FakeUiPrompts prompts;
+    const QString folder = QString(CALIDRA_SCREENSHOT_DIR);
+    QDir().mkpath(folder);
+    ConfigManager::getInstance().setLanguage(1);
+    MainWindow window;
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QVideoPreviewModuleWidget* page = window.videoPreview();
+    page->setConnectDeviceSlot(simcamera::firstDevice());
+    QPreviewModuleWidget* panel = page->sidePanel();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return panel->isEnabled() && !page->sceneView()->isHidden(); }, 8000));
+
+    struct Shot {
+        QPreviewModuleWidget::Section section;
+        const char* file;
+    };
+    const Shot shots[] = {{QPreviewModuleWidget::GainModelSection, "live_panel_gain_en.png"},
+                          {QPreviewModuleWidget::RulePropertySection, "live_panel_rule_en.png"},
+                          {QPreviewModuleWidget::GlobalThermalSection, "live_panel_global_en.png"}};
+    for (const Shot& shot : shots) {
+        SCOPED_TRACE(shot.file);
+        panel->header(shot.section)->click();
+        ASSERT_FALSE(panel->page(shot.section)->isHidden());
+        QTest::qWait(800);  // the page's reads from the camera come back
+        const QImage image = window.grab().toImage();
+        ASSERT_TRUE(image.save(folder + "/" + shot.file));
+        const QRect area(panel->page(shot.section)->mapTo(&window, QPoint(0, 0)), panel->page(shot.section)->size());
+        EXPECT_TRUE(window.rect().contains(area)) << "the page fits the window";
+        EXPECT_GT(distinctColours(image, area), 3) << "the page shows its controls";
+    }
+    // The pages the panel keeps hidden, each in a column of the panel's
+    // width and colour, then given back.
+    for (QWidget* alone :
+         {static_cast<QWidget*>(panel->isothermPage()), static_cast<QWidget*>(panel->secondCalibrationPage())}) {
+        SCOPED_TRACE(alone->objectName().toStdString());
+        QWidget column;
+        column.setObjectName("ScreenshotColumn");
+        column.setStyleSheet("QWidget#ScreenshotColumn{background-color:#262626;}");
+        column.setAttribute(Qt::WA_StyledBackground);
+        auto* layout = new QVBoxLayout(&column);
+        layout->setContentsMargins(0, 0, 0, 0);
+        const QSizePolicy policy = alone->sizePolicy();
+        alone->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+        alone->setParent(&column);
+        layout->addWidget(alone);
+        layout->addStretch(1);
+        alone->show();
+        column.resize(254, 460);
+        column.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&column));
+        QTest::qWait(300);
+        ASSERT_TRUE(column.grab().toImage().save(folder + "/live_panel_" + alone->objectName() + "_en.png"));
+        layout->removeWidget(alone);
+        alone->hide();
+        alone->setParent(panel);
+        alone->setSizePolicy(policy);
+    }
+    EXPECT_EQ(prompts.count(FakeUiPrompts::Kind::Notice), 0);
     DeviceSdkWrapper::getInstance().Close();
 }
 

@@ -391,7 +391,9 @@ TEST_F(LivePageTest, ConnectsThroughTheDialogAndStartsVideoAndTheThermalFunction
     EXPECT_TRUE(page_->sceneView()->width() == label.width() || page_->sceneView()->height() == label.height());
 
     // The temperature worker's answer turns the thermal controls on.
-    emit page_->tempRule()->sendOpenThermalFuncRetSignal(true);
+    // The temperature worker opened the thermal function and the page
+    // answered by starting the refresh.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return page_->tempRule()->isRefreshing(); }, kWaitMs));
     EXPECT_TRUE(page_->sidePanel()->isEnabled());
     EXPECT_FALSE(page_->scaleColumn()->isHidden());
     EXPECT_EQ(prompts_.count(Kind::Notice), 0);
@@ -439,7 +441,9 @@ TEST_F(LivePageTest, DeviceWithoutVideoNeverAsksForVideoNorShowsTheScale)
     connectCamera(info);
     EXPECT_FALSE(page_->streamFlag());
 
-    emit page_->tempRule()->sendOpenThermalFuncRetSignal(true);
+    // The temperature worker opened the thermal function and the page
+    // answered by starting the refresh.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return page_->tempRule()->isRefreshing(); }, kWaitMs));
     EXPECT_TRUE(page_->sidePanel()->isEnabled());
     EXPECT_TRUE(page_->scaleColumn()->isHidden());
 
@@ -634,7 +638,9 @@ TEST_F(LivePageTest, DisconnectAsksFirstThenResetsTheControls)
 {
     connectCamera(firstDevice());
     ASSERT_TRUE(framesFlow());
-    emit page_->tempRule()->sendOpenThermalFuncRetSignal(true);
+    // The temperature worker opened the thermal function and the page
+    // answered by starting the refresh.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return page_->tempRule()->isRefreshing(); }, kWaitMs));
     page_->zoomSlider()->setValue(5);
     page_->freezeCheckBox()->click();
     ASSERT_TRUE(sdk().isFrozen());

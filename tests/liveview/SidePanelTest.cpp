@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QLabel>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -17,6 +18,7 @@
 
 #include "DeviceSdkWrapper.h"
 #include "QIconTextRBtn.h"
+#include "QGainModeSwitch.h"
 #include "QPreviewModuleWidget.h"
 #include "QVideoTemperResult.h"
 #include "TemperResultsTestSupport.h"
@@ -82,7 +84,7 @@ TEST_F(SidePanelTest, FormPlacesHeadersOverTheirPages)
     };
     const Expected expected[] = {
         {P::TemperResultSection, "TemperResult", "QVideoTemperResult", QSizePolicy::MinimumExpanding},
-        {P::GainModelSection, "GainModel", "QGainModeSwitch", QSizePolicy::Preferred},
+        {P::GainModelSection, "GainModel", "QGainSetting", QSizePolicy::Preferred},  // the shared style hook
         {P::RulePropertySection, "Rule Property", "QRuleParamSet", QSizePolicy::Preferred},
         {P::GlobalThermalSection, "GlobalThermalSet", "QGlobalThermalSetting", QSizePolicy::Preferred},
         {P::SecondCalibrationSection, "Second Calibration", "QSecondCalibration", QSizePolicy::Preferred},
@@ -272,12 +274,12 @@ TEST_F(SidePanelTest, RelaySlotsReEmitWhatTheyGet)
     ASSERT_EQ(isoSpy.count(), 1);
     EXPECT_EQ(isoSpy.at(0).at(1).value<USBSDK_IsothermParams>().on, 1);
 
-    panel_.getGainModeRetSlot(true, 2);
-    EXPECT_TRUE(panel_.lastGainModeRet());
-    EXPECT_EQ(panel_.lastGainMode(), 2);
-    panel_.setGainModeRetSlot(false, 1);
-    EXPECT_FALSE(panel_.lastGainModeRet());
-    EXPECT_EQ(panel_.lastGainMode(), 1);
+    // Gain results reach the gain page: the mode the camera runs.
+    panel_.getGainModeRetSlot(true, 1);
+    EXPECT_EQ(panel_.gainPage()->cameraGainMode(), 1);
+    EXPECT_TRUE(panel_.gainPage()->modeButton(1)->isChecked());
+    panel_.setGainModeRetSlot(true, 0);
+    EXPECT_EQ(panel_.gainPage()->cameraGainMode(), 0);
 }
 
 TEST_F(SidePanelTest, ResultsDeletionsAndSelectionsReachTheTable)
