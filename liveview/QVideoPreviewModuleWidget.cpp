@@ -302,6 +302,10 @@ QVideoPreviewModuleWidget::QVideoPreviewModuleWidget(QWidget* parent) : QWidget(
 
 QVideoPreviewModuleWidget::~QVideoPreviewModuleWidget()
 {
+    // Frames stop reaching the temperature worker before its thread ends: a
+    // frame posted to a worker whose thread has finished would never be
+    // delivered nor freed.
+    QObject::disconnect(videoPlay_, nullptr, tempRule_, nullptr);
     // Each waits for its worker's current slot; the workers go with their
     // threads' finish.
     temperThread_.quit();
