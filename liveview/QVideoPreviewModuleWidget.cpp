@@ -1783,15 +1783,7 @@ void QVideoPreviewModuleWidget::setDealSnapshotResultSlots(int nCode)
 
 void QVideoPreviewModuleWidget::setFFCBtnSlots()
 {
-    if (!sdk().Connect()) {
-        prompts().notice(this, tr("Device is not connect."));
-        return;
-    }
-    if (sdk().isSleeping()) {
-        prompts().notice(this, tr("Device is sleeping"));
-        return;
-    }
-    emit sendShutterCorrectSignal();
+    if (canCapture()) emit sendShutterCorrectSignal();
 }
 
 void QVideoPreviewModuleWidget::setShutterCorrectRetSlot(bool bRet)
@@ -1807,14 +1799,7 @@ void QVideoPreviewModuleWidget::setShutterCorrectRetSlot(bool bRet)
 
 void QVideoPreviewModuleWidget::requestPalette(int index)
 {
-    if (!sdk().Connect()) {
-        prompts().notice(this, tr("Device is not connect."));
-        return;
-    }
-    if (sdk().isSleeping()) {
-        prompts().notice(this, tr("Device is sleeping"));
-        return;
-    }
+    if (!canCapture()) return;
     if (sdk().isFrozen()) {
         prompts().notice(this, tr("Video is freezing."));
         return;

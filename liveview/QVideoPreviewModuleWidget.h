@@ -320,7 +320,8 @@ private:
     void showModulePage(QWidget* page);
     void stopRecording();
     void setRecordButtonSkin(bool bRecording);
-    // The camera is there and awake; otherwise the user is told.
+    // The camera is there and awake; otherwise the user is told (the
+    // guard of the capture, FFC and palette buttons).
     bool canCapture();
     // Asks the frame worker to record when frames are coming.
     void startRecordingIfLive();

@@ -122,25 +122,48 @@ int countColour(const QImage& image, const QRect& area, QRgb colour)
     return n;
 }
 
+// The main window in English with the simulated camera connected and its
+// thermal function open; the hot disc held still when asked.
+struct ConnectedWindow {
+    explicit ConnectedWindow(bool stillScene)
+    {
+        SIMCAM_Reset();
+        if (stillScene) {
+            SIMCAM_Scene scene;
+            SIMCAM_GetScene(0, &scene);
+            scene.hotMotion = 0;
+            SIMCAM_SetScene(0, &scene);
+        }
+        QDir().mkpath(folder);
+        ConfigManager::getInstance().setLanguage(1);
+        window.show();
+        page = window.videoPreview();
+    }
+    ~ConnectedWindow() { DeviceSdkWrapper::getInstance().Close(); }
+    // True once the page shows video and measures.
+    bool connect()
+    {
+        if (!QTest::qWaitForWindowExposed(&window)) return false;
+        page->setConnectDeviceSlot(simcamera::firstDevice());
+        return QTest::qWaitFor([&] { return page->sidePanel()->isEnabled() && !page->sceneView()->isHidden(); }, 8000);
+    }
+
+    FakeUiPrompts prompts;
+    const QString folder = QString(CALIDRA_SCREENSHOT_DIR);
+    MainWindow window;
+    QVideoPreviewModuleWidget* page = nullptr;
+};
+
 TEST(LivePageScreenshot, RulesOfEveryKindOnLiveVideo)
 {
     ASSERT_TRUE(prepareApplication(*qobject_cast<QApplication*>(QCoreApplication::instance())));
-    SIMCAM_Reset();
-    SIMCAM_Scene still;
-    ASSERT_NE(SIMCAM_GetScene(0, &still), 0);
-    still.hotMotion = 0;
-    ASSERT_NE(SIMCAM_SetScene(0, &still), 0);
-    FakeUiPrompts prompts;
-    const QString folder = QString(CALIDRA_SCREENSHOT_DIR);
-    QDir().mkpath(folder);
-    ConfigManager::getInstance().setLanguage(1);
-    MainWindow window;
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    QVideoPreviewModuleWidget* page = window.videoPreview();
-    page->setConnectDeviceSlot(simcamera::firstDevice());
+    ConnectedWindow live(true);
+    ASSERT_TRUE(live.connect());
+    MainWindow& window = live.window;
+    QVideoPreviewModuleWidget* page = live.page;
+    const QString& folder = live.folder;
+    FakeUiPrompts& prompts = live.prompts;
     QVideoSceneViewCtrl* scene = page->sceneView();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return page->sidePanel()->isEnabled() && !scene->isHidden(); }, 8000));
 
     const SceneMouse mouse(scene);
     const auto at = [&](double u, double v) { return mouse.at(u, v); };
@@ -188,7 +211,6 @@ TEST(LivePageScreenshot, RulesOfEveryKindOnLiveVideo)
 
     EXPECT_EQ(prompts.count(FakeUiPrompts::Kind::Notice), 0);
     scene->clearRules();
-    DeviceSdkWrapper::getInstance().Close();
 }
 
 // The side panel beside live video with each of its pages open; the two
@@ -196,18 +218,11 @@ TEST(LivePageScreenshot, RulesOfEveryKindOnLiveVideo)
 TEST(LivePageScreenshot, SidePanelPages)
 {
     ASSERT_TRUE(prepareApplication(*qobject_cast<QApplication*>(QCoreApplication::instance())));
-    SIMCAM_Reset();
-    FakeUiPrompts prompts;
-    const QString folder = QString(CALIDRA_SCREENSHOT_DIR);
-    QDir().mkpath(folder);
-    ConfigManager::getInstance().setLanguage(1);
-    MainWindow window;
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    QVideoPreviewModuleWidget* page = window.videoPreview();
-    page->setConnectDeviceSlot(simcamera::firstDevice());
-    QPreviewModuleWidget* panel = page->sidePanel();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return panel->isEnabled() && !page->sceneView()->isHidden(); }, 8000));
+    ConnectedWindow shot(false);
+    ASSERT_TRUE(shot.connect());
+    MainWindow& window = shot.window;
+    const QString& folder = shot.folder;
+    QPreviewModuleWidget* panel = shot.page->sidePanel();
 
     struct Shot {
         QPreviewModuleWidget::Section section;
@@ -254,8 +269,7 @@ TEST(LivePageScreenshot, SidePanelPages)
         alone->setParent(panel);
         alone->setSizePolicy(policy);
     }
-    EXPECT_EQ(prompts.count(FakeUiPrompts::Kind::Notice), 0);
-    DeviceSdkWrapper::getInstance().Close();
+    EXPECT_EQ(shot.prompts.count(FakeUiPrompts::Kind::Notice), 0);
 }
 
 }  // namespace
