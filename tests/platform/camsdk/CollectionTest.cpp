@@ -95,8 +95,14 @@ TEST_F(CollectionTest, SamplesEveryIntervalOnTheSimulatorClock)
     float truth = 0;
     ASSERT_EQ(SIMCAM_GetTruth(0, 320, 256, &truth), 1);
     EXPECT_NEAR(page.entries[2].spotTemp, truth, 0.5);
-    // The housing warms as the session ages.
+    // The housing warms as the session ages; the control interface reads
+    // the same model: 25 + 10 (1 - e^(-t / 600 s)).
     EXPECT_GE(page.entries[2].houseTemp, page.entries[0].houseTemp);
+    double housing = 0;
+    ASSERT_EQ(SIMCAM_GetValue(0, "housingTemp", &housing), 1);
+    const double ageS = double(SIMCAM_Now()) / 1000.0;  // the session opened at time 0
+    EXPECT_GT(housing, 25.0);
+    EXPECT_LE(housing, 25.0 + 10.0 * (1.0 - std::exp(-ageS / 600.0)) + 1e-6);
 
     // Stopped: no more samples; cleared: empty.
     ASSERT_EQ(USBSDK_SetDataCollectInterval(0, 0), 1);

@@ -212,6 +212,12 @@ TEST_F(ThermalApiTest, CommonParametersAreCheckedAndKept)
         EXPECT_EQ(USBSDK_GetLastError(), USBSDK_ERR_INVALID_ARG);
     }
     ASSERT_EQ(USBSDK_SetCommonTemperParam(&good), 1);
+    // The control interface reads them back too.
+    double distanceKey = -1, emissivityKey = -1;
+    ASSERT_EQ(SIMCAM_GetValue(0, "distance", &distanceKey), 1);
+    ASSERT_EQ(SIMCAM_GetValue(0, "emissivity", &emissivityKey), 1);
+    EXPECT_FLOAT_EQ(float(distanceKey), 3.0f);
+    EXPECT_FLOAT_EQ(float(emissivityKey), 0.9f);
     // The next frames carry them in their radiometric block.
     static std::vector<uint8_t> block;
     ASSERT_EQ(USBSDK_StartRealPlay([](const unsigned char*, int, const unsigned char* raw, int rawLen, int, int,

@@ -1,6 +1,7 @@
 // The simulator's test controls (simcam.h) that concern devices, presence,
 // faults, the clock and the call log. They never touch the last error and
 // write no call-log record.
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <string>
@@ -9,6 +10,7 @@
 #include "FamilyState.h"
 #include "HostRadiometry.h"
 #include "SceneRecord.h"
+#include "SimScene.h"
 #include "simcam.h"
 
 using camsdk::CamLayer;
@@ -54,6 +56,15 @@ bool deviceState(const CamLayer::Lock& lock, int index, const std::string& key, 
         *v = stream ? double(stream->framesDelivered()) : 0.0;
     else if (key == "openAttempts")
         *v = d.openAttempts;
+    else if (key == "distance")
+        *v = double(d.working().temperParams.distance);
+    else if (key == "emissivity")
+        *v = double(d.working().temperParams.emissivity);
+    else if (key == "housingTemp")
+        *v = here ? camsdk::SimScene::body(std::max(double(l.clock().nowUs() - s->startUs) / 1e6, 0.0),
+                                           d.knobs().housingOffset)
+                        .housing
+                  : 0.0;
     else if (key == "rebooting")
         *v = d.rebooting ? 1 : 0;
     else if (key == "shutter")
