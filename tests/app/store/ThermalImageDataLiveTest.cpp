@@ -162,7 +162,9 @@ TEST_F(ThermalImageDataLiveTest, CopiesStayConsistentUnderConcurrentWrites)
                 ++faults;
         }
     };
+    std::atomic<int> started{0};
     auto reader = [&] {
+        ++started;
         while (!done.load()) {
             if (const std::optional<PicRuleList> list = store().getDevRuleList()) check(*list);
             if (const std::optional<USBSDK_GlobalTemperParam> g = store().getDevGlobalRuleConfig())
@@ -173,6 +175,9 @@ TEST_F(ThermalImageDataLiveTest, CopiesStayConsistentUnderConcurrentWrites)
         }
     };
     std::thread r1(reader), r2(reader);
+    // On a loaded machine the readers may not have run at all by the time
+    // the writes are done: let them start first.
+    while (started.load() < 2) std::this_thread::yield();
 
     std::vector<quint32> live;
     for (quint32 key = 1000; key < 11000; ++key) {
@@ -189,6 +194,7 @@ TEST_F(ThermalImageDataLiveTest, CopiesStayConsistentUnderConcurrentWrites)
         const USBSDK_GlobalTemperParam g = block(int(key % 100));
         store().setDevGlobalRuleConfig(&g);
     }
+    while (copies.load() == 0) std::this_thread::yield();
     done = true;
     r1.join();
     r2.join();
