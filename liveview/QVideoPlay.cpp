@@ -65,7 +65,7 @@ QVideoPlay::QVideoPlay(QObject* parent) : QObject(parent), fpsTimer_(new QTimer(
 
 QVideoPlay::~QVideoPlay()
 {
-    setStopRecordSlots();
+    stopRecording();
     // Only this worker's sink goes: the camera stays open for the other
     // players and is closed by the live page's disconnection.
     setVideoStopPlaySlot();
@@ -300,21 +300,26 @@ void QVideoPlay::setStartRecordSlots()
     emit sendRecordResultSignals(code);
 }
 
-void QVideoPlay::stopRecording()
+bool QVideoPlay::stopRecording()
 {
     if (splitTimer_) splitTimer_->stop();
     recording_ = false;
-    recorder_.stop();
+    return recorder_.stop();
 }
 
 void QVideoPlay::setStopRecordSlots()
 {
-    stopRecording();
+    // A file left without its index (a full disk) is told, not passed over.
+    if (!stopRecording()) emit sendRecordResultSignals(VideoRecorder::kFailed);
 }
 
 void QVideoPlay::setSubcontractRecordTimer()
 {
-    if (recording_) stopRecording();
+    // The file that ends could not be completed: no next file on that disk.
+    if (recording_ && !stopRecording()) {
+        emit sendRecordResultSignals(VideoRecorder::kFailed);
+        return;
+    }
     const int code = openRecordFile();
     if (code == VideoRecorder::kStarted) {
         recording_ = true;

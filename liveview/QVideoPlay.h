@@ -133,7 +133,8 @@ private:
     void stopSink();
     // Opens a new recording file: its code (VideoRecorder::Code).
     int openRecordFile();
-    void stopRecording();
+    // False when the file could not be completed.
+    bool stopRecording();
 
     // Intake (frame thread) state. The lock keeps a size change and its
     // output code in order with the hand-off of the frame that brought it;

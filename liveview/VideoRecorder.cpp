@@ -110,15 +110,18 @@ void VideoRecorder::closeEncoder()
     encoder_ = nullptr;
 }
 
-void VideoRecorder::stop()
+bool VideoRecorder::stop()
 {
     closeEncoder();
+    bool complete = true;
     if (converter_) {
-        StreamConv_FinishFile(converter_);
-        StreamConv_CloseFile(converter_);
+        const int finished = StreamConv_FinishFile(converter_);
+        complete = finished == STREAMCONV_OK || finished == STREAMCONV_ERR_NO_FRAMES;
+        complete = StreamConv_CloseFile(converter_) == STREAMCONV_OK && complete;
         StreamConv_Release();
         converter_ = nullptr;
     }
     path_.clear();
     width_ = height_ = 0;
+    return complete;
 }

@@ -38,8 +38,10 @@ public:
     // Encodes one frame into the file. A frame of another size is skipped.
     // False when the file could not be written (the recording must stop).
     bool encode(const LiveFrame& frame);
-    // Closes the encoder and the file (the file is complete afterwards).
-    void stop();
+    // Closes the encoder and the file. False when the file could not be
+    // completed (its index could not be written: it will not play); a file
+    // without a single frame is removed and counts as complete.
+    bool stop();
 
 private:
     void closeEncoder();

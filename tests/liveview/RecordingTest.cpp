@@ -22,6 +22,11 @@ extern "C" {
 
 #include <cstring>
 
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "ConfigManager.h"
 #include "DeviceSdkWrapper.h"
 #include "FreeSpaceProbe.h"
@@ -325,6 +330,48 @@ TEST_F(RecordingTest, FrozenSnapshotKeepsPictureAndTemperaturesTogether)
     const float inside = temps[size_t(50) * 320 + 45];
     EXPECT_NEAR(inside, 37.0f, 0.05f) << "the frozen moment, not the scene after it";
     picture.freePic();
+}
+
+// A file whose index cannot be written at the stop (a full disk) is told:
+// stop() says the file is not complete. The disk is made full in a child
+// process by a file-size limit just above what was written so far.
+TEST(VideoRecorderStop, AFileLeftWithoutItsIndexIsReported)
+{
+    FreeSpaceProbe::setSource(&plenty);
+    for (const bool limited : {false, true}) {
+        SCOPED_TRACE(limited);
+        QTemporaryDir root;
+        ASSERT_TRUE(root.isValid());
+        const QByteArray rootPath = root.path().toUtf8();
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            VideoRecorder recorder;
+            const int w = 64, h = 48;
+            if (recorder.open(QString::fromUtf8(rootPath), QString(), w, h, 25, QDateTime::currentDateTime()) != 0)
+                _exit(10);
+            LiveFrame frame;
+            frame.width = w;
+            frame.height = h;
+            frame.yuv.assign(size_t(w) * h * 2, 0x80);
+            for (int i = 0; i < 30; ++i) {
+                frame.yuv[size_t(i)] = uint8_t(i * 8);
+                if (!recorder.encode(frame)) _exit(11);
+            }
+            if (limited) {
+                signal(SIGXFSZ, SIG_IGN);
+                const rlimit limit{rlim_t(QFileInfo(recorder.filePath()).size() + 16),
+                                   rlim_t(QFileInfo(recorder.filePath()).size() + 16)};
+                setrlimit(RLIMIT_FSIZE, &limit);
+            }
+            _exit(recorder.stop() ? 0 : 3);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), limited ? 3 : 0);
+    }
+    FreeSpaceProbe::setSource(nullptr);
 }
 
 }  // namespace
