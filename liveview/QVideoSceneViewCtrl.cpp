@@ -16,6 +16,7 @@
 #include <QResizeEvent>
 #include <QStyle>
 #include <QTransform>
+#include <QtMath>
 
 #include <cstring>
 #include <optional>
@@ -27,6 +28,7 @@
 #include "RuleRecordBuilder.h"
 #include "ThermalImageData.h"
 #include "UiPrompts.h"
+#include "ZoomTable.h"
 
 namespace {
 
@@ -315,7 +317,13 @@ void QVideoSceneViewCtrl::mouseReleaseEvent(QMouseEvent* event)
 
 void QVideoSceneViewCtrl::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    Q_UNUSED(event);
+    // While a rule is being drawn the second click of a double click is one
+    // more click of the drawing (a polygon's next vertex), not a request for
+    // full screen.
+    if (drawTool_.isDrawing()) {
+        mousePressEvent(event);
+        return;
+    }
     emit sendVideoFullSrceenSignal();
 }
 
@@ -328,19 +336,24 @@ void QVideoSceneViewCtrl::finishDrawing(int kind, const QVector<QPoint>& points)
         prompts().notice(this, tr("Get Temperature Param Fail"));
         return;
     }
+    syncLayout();
     const QVector<QPoint> scenePoints = RuleFlip::mapPointsForFlip(kind, points, width(), height(), flip_);
-    const quint32 id = addRule(kind, makeRuleTitle(kind), scenePoints, *global);
+    QVector<QPoint> rulePoints;
+    rulePoints.reserve(scenePoints.size());
+    for (const QPoint& p : scenePoints) rulePoints.append(toRuleSpace(p));
+    const quint32 id = addRule(kind, makeRuleTitle(kind), scenePoints, rulePoints, *global);
     if (id != 0) emit sendAddItemSignals(id);
 }
 
-quint32 QVideoSceneViewCtrl::addRule(int kind, const QString& title, const QVector<QPoint>& points,
-                                     const USBSDK_GlobalTemperParam& global)
+quint32 QVideoSceneViewCtrl::addRule(int kind, const QString& title, const QVector<QPoint>& scenePoints,
+                                     const QVector<QPoint>& rulePoints, const USBSDK_GlobalTemperParam& global)
 {
-    syncLayout();
-    QGraphicsItem* item = createItem(kind, title, points);
+    QGraphicsItem* item = createItem(kind, title, scenePoints);
     if (!item) return 0;
     const quint32 id = RuleItem::idOf(item);
-    std::optional<PicRuleRecord> record = RuleRecordBuilder::build(id, kind, points, size(), title, global);
+    // The points are in rule space already: scaled by 8192 / 8192.
+    const QSize ruleSpace(RuleRecordBuilder::kRuleSpace, RuleRecordBuilder::kRuleSpace);
+    std::optional<PicRuleRecord> record = RuleRecordBuilder::build(id, kind, rulePoints, ruleSpace, title, global);
     if (!record || store().addDevRule(&*record) != 0) {
         // The camera went away meanwhile (or the set is full): no item
         // without a record.
@@ -425,10 +438,14 @@ void QVideoSceneViewCtrl::setCalibrationRectRetSlot(bool bRet, const USBSDK_Rule
         const QString title = QString::fromUtf8(rule.name, int(strnlen(rule.name, sizeof rule.name))) + QChar(0x2103);
         // The box's corners come first, second, fourth, third.
         const auto& xy = rule.geom.area.xy;
-        QVector<QPoint> corners = {QPoint(xy[0][0], xy[0][1]), QPoint(xy[1][0], xy[1][1]), QPoint(xy[3][0], xy[3][1]),
-                                   QPoint(xy[2][0], xy[2][1])};
-        ScalePointList(corners, RuleRecordBuilder::kRuleSpace, RuleRecordBuilder::kRuleSpace, width(), height());
-        const quint32 id = addRule(RuleItem::kRectangle, title, corners, *global);
+        const QVector<QPoint> corners = {QPoint(xy[0][0], xy[0][1]), QPoint(xy[1][0], xy[1][1]),
+                                         QPoint(xy[3][0], xy[3][1]), QPoint(xy[2][0], xy[2][1])};
+        QVector<QPoint> sceneCorners;
+        for (const QPoint& c : corners) {
+            const QPointF p = fromRuleSpace(c);
+            sceneCorners.append(QPoint(qFloor(p.x()), qFloor(p.y())));
+        }
+        const quint32 id = addRule(RuleItem::kRectangle, title, sceneCorners, corners, *global);
         if (id != 0) emit sendAddItemSignals(id);
     }
 }
@@ -559,16 +576,91 @@ void QVideoSceneViewCtrl::setRuleWidgetEnableSlot(bool bShow)
     ruleWidget_->setVisible(bShow);
 }
 
+// ---- Layout and digital zoom ------------------------------------------------------------
+//
+// The scene is the picture as it is shown: one scene unit is one pixel of the
+// control. Zoomed, the control shows a centre crop of the frame, so the scene
+// rectangle (the whole frame, where rules may lie) reaches beyond the view
+// on every side; the view itself always shows (0, 0, width, height).
+
+void QVideoSceneViewCtrl::setDigitalZoom(const QSize& frame, int step)
+{
+    const ZoomCrop crop = ZoomTable::crop(frame.width(), frame.height(), step);
+    if (frame.width() < 1 || frame.height() < 1 || crop.width < 1 || crop.height < 1) {
+        zoomFrame_ = QSize(1, 1);
+        zoomCrop_ = QRect(0, 0, 1, 1);
+    } else {
+        // The renderer's cut: from cx / 4 to the same distance from the far edge.
+        const int left = crop.cx / 4, top = crop.cy / 4;
+        zoomFrame_ = frame;
+        zoomCrop_ = QRect(left, top, frame.width() - 2 * left, frame.height() - 2 * top);
+    }
+    syncLayout();
+    update();
+}
+
+QRectF QVideoSceneViewCtrl::visibleArea() const
+{
+    const qreal fw = zoomFrame_.width(), fh = zoomFrame_.height();
+    return QRectF(zoomCrop_.x() / fw, zoomCrop_.y() / fh, zoomCrop_.width() / fw, zoomCrop_.height() / fh);
+}
+
+namespace {
+
+// One axis of a scene point in rule space, in integers: the frame pixel
+// under it is ox + p * shown / side, out of frame pixels.
+int sceneToRuleAxis(int p, int side, int ox, int shown, int frame)
+{
+    if (side < 1 || shown < 1 || frame < 1) return 0;
+    const qint64 num = (qint64(ox) * side + qint64(p) * shown) * RuleRecordBuilder::kRuleSpace;
+    const qint64 den = qint64(side) * frame;
+    if (num <= 0) return 0;
+    return int(qMin<qint64>(num / den, RuleRecordBuilder::kRuleSpace - 1));
+}
+
+qreal ruleToSceneAxis(int r, int side, int ox, int shown, int frame)
+{
+    if (shown < 1) return 0;
+    return (qreal(r) * frame / RuleRecordBuilder::kRuleSpace - ox) * side / shown;
+}
+
+}  // namespace
+
+QPoint QVideoSceneViewCtrl::toRuleSpace(const QPoint& scenePoint) const
+{
+    return QPoint(
+        sceneToRuleAxis(scenePoint.x(), width(), zoomCrop_.x(), zoomCrop_.width(), zoomFrame_.width()),
+        sceneToRuleAxis(scenePoint.y(), height(), zoomCrop_.y(), zoomCrop_.height(), zoomFrame_.height()));
+}
+
+QPointF QVideoSceneViewCtrl::fromRuleSpace(const QPoint& rulePoint) const
+{
+    return QPointF(
+        ruleToSceneAxis(rulePoint.x(), width(), zoomCrop_.x(), zoomCrop_.width(), zoomFrame_.width()),
+        ruleToSceneAxis(rulePoint.y(), height(), zoomCrop_.y(), zoomCrop_.height(), zoomFrame_.height()));
+}
+
 void QVideoSceneViewCtrl::syncLayout()
 {
     const QSize now = size();
+    const QRectF area = visibleArea();
     view_->setGeometry(0, 0, now.width(), now.height());
-    scene_->setSceneRect(0, 0, now.width(), now.height());
-    if (layoutSize_.width() > 0 && layoutSize_.height() > 0 && layoutSize_ != now) {
+    view_->setSceneRect(0, 0, now.width(), now.height());
+    const qreal w = now.width(), h = now.height();
+    scene_->setSceneRect(-area.x() * w / area.width(), -area.y() * h / area.height(), w / area.width(),
+                         h / area.height());
+    if (layoutSize_.width() > 0 && layoutSize_.height() > 0 && (layoutSize_ != now || layoutArea_ != area)) {
+        // A scene point p stands over the frame fraction a.x + p / W * a.w;
+        // it keeps its fraction.
+        const QRectF& was = layoutArea_;
+        const qreal sx = was.width() / layoutSize_.width() * w / area.width();
+        const qreal sy = was.height() / layoutSize_.height() * h / area.height();
+        const QPointF shift((was.x() - area.x()) * w / area.width(), (was.y() - area.y()) * h / area.height());
         for (const RuleItemList::Entry& e : ruleItems_)
-            if (RuleItem* rule = RuleItem::from(e.item)) rule->rescale(QSizeF(layoutSize_), QSizeF(now));
+            if (RuleItem* rule = RuleItem::from(e.item)) rule->remap(sx, sy, shift);
     }
     layoutSize_ = now;
+    layoutArea_ = area;
 }
 
 void QVideoSceneViewCtrl::resizeEvent(QResizeEvent* event)

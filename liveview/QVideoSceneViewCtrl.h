@@ -9,6 +9,8 @@
 // calibration returns, and follows the image flip. GUI thread only.
 #pragma once
 
+#include <QRect>
+#include <QRectF>
 #include <QSize>
 #include <QString>
 #include <QVector>
@@ -65,6 +67,18 @@ public:
     QString makeRuleTitle(int kind) const;
     // Rule items selectable, movable and reporting geometry (true) or not.
     void setItemsMovable(bool movable);
+    // The digital zoom of the video beneath: the centre crop that a frame of
+    // this size shows at this step (the whole frame at step 0 or without a
+    // frame). Rules keep their place in the picture: every item is laid out
+    // again through the part that is shown, and what lies outside it is
+    // simply not drawn.
+    void setDigitalZoom(const QSize& frame, int step);
+    // The part of the frame that is shown, in fractions of its sides.
+    QRectF visibleArea() const;
+    // A scene point (a pixel of the picture shown) in rule space, kept inside
+    // 0..8191; and a rule-space point in the scene.
+    QPoint toRuleSpace(const QPoint& scenePoint) const;
+    QPointF fromRuleSpace(const QPoint& rulePoint) const;
 
     // ---- Reports of the rule items (RuleItemOwner) ---------------------------
 
@@ -147,14 +161,16 @@ private:
     void finishDrawing(int kind, const QVector<QPoint>& points);
     // Creates the rule's item and stores its record; its id, or 0 when the
     // item or the record could not be made (nothing is left behind then).
-    quint32 addRule(int kind, const QString& title, const QVector<QPoint>& points,
-                    const USBSDK_GlobalTemperParam& global);
+    // scenePoints lay the item out, rulePoints go into the record.
+    quint32 addRule(int kind, const QString& title, const QVector<QPoint>& scenePoints,
+                    const QVector<QPoint>& rulePoints, const USBSDK_GlobalTemperParam& global);
     QGraphicsItem* createItem(int kind, const QString& title, const QVector<QPoint>& points);
     // Takes a rule item off the scene and the list, deletes its record,
     // announces it and destroys it.
     void removeRuleItem(QGraphicsItem* item);
-    // Lays the view, scene and items out for the current size; items are
-    // rescaled from the size they were laid out for.
+    // Lays the view, scene and items out for the current size and zoom;
+    // items are mapped from the size and visible area they were laid out
+    // for.
     void syncLayout();
 
     QGraphicsScene* scene_ = nullptr;    // child; deleted first, with its items, by the destructor
@@ -185,4 +201,9 @@ private:
     // The size the scene and the rule items are laid out for; invalid
     // before the first layout.
     QSize layoutSize_;
+    // The part of the frame shown, in pixels of a frame of zoomFrame_, cut
+    // as the renderer cuts it; the whole frame unzoomed.
+    QSize zoomFrame_{1, 1};
+    QRect zoomCrop_{0, 0, 1, 1};
+    QRectF layoutArea_{0, 0, 1, 1};  // the visible area the items are laid out for
 };

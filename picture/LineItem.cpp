@@ -98,7 +98,7 @@ bool LineItem::resizeTo(int handle, const QPointF& p)
 void LineItem::scaleGeometry(qreal sx, qreal sy)
 {
     const QLineF l = line();
-    setLine(0, 0, l.dx() * sx, l.dy() * sy);
+    setLine(0, 0, snapToPixel(l.dx() * sx), snapToPixel(l.dy() * sy));
 }
 
 void LineItem::drawShape(QPainter* painter, bool selected)

@@ -42,7 +42,7 @@ bool PolygonItem::resizeTo(int handle, const QPointF& p)
 void PolygonItem::scaleGeometry(qreal sx, qreal sy)
 {
     QPolygonF vertices = polygon();
-    for (QPointF& v : vertices) v = QPointF(v.x() * sx, v.y() * sy);
+    for (QPointF& v : vertices) v = QPointF(snapToPixel(v.x() * sx), snapToPixel(v.y() * sy));
     vertexHandles_.clear();
     setPolygon(vertices);
 }

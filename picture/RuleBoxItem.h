@@ -111,7 +111,7 @@ protected:
     void scaleGeometry(qreal sx, qreal sy) override
     {
         const QRectF r = this->rect();
-        this->setRect(0, 0, r.width() * sx, r.height() * sy);
+        this->setRect(0, 0, RuleItem::snapToPixel(r.width() * sx), RuleItem::snapToPixel(r.height() * sy));
     }
 
     // The title inside the box, 10 pixels from its left edge and centred

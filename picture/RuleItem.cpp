@@ -3,6 +3,7 @@
 #include <QVariant>
 
 #include <algorithm>
+#include <cmath>
 #include <atomic>
 
 #include "CircularItem.h"
@@ -98,6 +99,18 @@ QGraphicsItem* RuleItem::create(int kind, const QString& title, const QVector<QP
     rule->setOwner(owner);
     rule->setTitle(title);
     return item;
+}
+
+void RuleItem::rescale(const QSizeF& oldSize, const QSizeF& newSize)
+{
+    if (oldSize.width() <= 0 || oldSize.height() <= 0) return;
+    remap(newSize.width() / oldSize.width(), newSize.height() / oldSize.height(), QPointF());
+}
+
+qreal RuleItem::snapToPixel(qreal v)
+{
+    const qreal whole = std::round(v);
+    return std::abs(v - whole) < 1e-6 ? whole : v;
 }
 
 QPointF RuleItem::clampToScene(const QPointF& p, const QRectF& scene)

@@ -95,7 +95,17 @@ public:
     virtual QVector<QPoint> updatePoints() const = 0;
     // The control was resized from oldSize to newSize: position and geometry
     // scale by the ratios of the sides (a circle may become an ellipse).
-    virtual void rescale(const QSizeF& oldSize, const QSizeF& newSize) = 0;
+    // Nothing for an old size without area.
+    void rescale(const QSizeF& oldSize, const QSizeF& newSize);
+    // The view of the picture changed (a resize, a digital zoom): every
+    // scene point p moves to (p.x * sx + shift.x, p.y * sy + shift.y). The
+    // rule itself stays where it is in the picture, so nothing is reported.
+    virtual void remap(qreal sx, qreal sy, const QPointF& shift) = 0;
+    // A mapped coordinate within a millionth of a whole pixel is that
+    // pixel: a rule drawn on whole pixels comes back to them exactly after
+    // any chain of zooms, instead of a hair short (which truncates to the
+    // pixel before).
+    static qreal snapToPixel(qreal v);
     // The handle under the mouse: 0 none (polygon: -1 none, else the vertex
     // index); see the classes for the numbers.
     int activeHandle() const { return activeHandle_; }

@@ -34,17 +34,14 @@ public:
     QGraphicsItem* graphicsItem() override { return this; }
     QVector<QPoint> updatePoints() const override { return pointsAt(this->pos()); }
 
-    void rescale(const QSizeF& oldSize, const QSizeF& newSize) override
+    void remap(qreal sx, qreal sy, const QPointF& shift) override
     {
-        if (oldSize.width() <= 0 || oldSize.height() <= 0) return;
-        const qreal sx = newSize.width() / oldSize.width();
-        const qreal sy = newSize.height() / oldSize.height();
-        // The item keeps its place in the picture, so this is no change of
-        // the rule: nothing is reported. Geometry first, so that the new
-        // position is limited with the new extent.
+        // Geometry first, so that the new position is limited with the new
+        // extent.
         rescaling_ = true;
         scaleGeometry(sx, sy);
-        this->setPos(this->pos().x() * sx, this->pos().y() * sy);
+        this->setPos(RuleItem::snapToPixel(this->pos().x() * sx + shift.x()),
+                     RuleItem::snapToPixel(this->pos().y() * sy + shift.y()));
         rescaling_ = false;
     }
 

@@ -15,6 +15,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <cmath>
 #include <cstring>
 #include <memory>
 #include <optional>
@@ -71,7 +72,7 @@ USBSDK_GlobalTemperParam globalBlock()
 
 // A mouse step in control pixels.
 struct Step {
-    enum Action { Press, Move, Hover, Release } action;
+    enum Action { Press, Move, Hover, Release, DoubleClick } action;
     QPoint pos;
     Qt::MouseButton button = Qt::LeftButton;
 };
@@ -198,6 +199,10 @@ protected:
                     held &= ~s.button;
                     send(QEvent::MouseButtonRelease, s.pos, s.button, held);
                     break;
+                case Step::DoubleClick:  // what the second press of a double click becomes
+                    held |= s.button;
+                    send(QEvent::MouseButtonDblClick, s.pos, s.button, held);
+                    break;
             }
         }
     }
@@ -299,14 +304,29 @@ const DrawRow kDrawRows[] = {
      2,
      0,
      {{128, 160}, {1280, 160}, {1280, 1600}, {512, 2560}}},
+    {"polygon with a double click among its clicks",
+     6,
+     clicks({{10, 10}, {100, 10}}) +
+         std::vector<Step>{{Step::DoubleClick, {100, 10}}, {Step::Release, {100, 10}}, {Step::Hover, {100, 100}}} +
+         clicks({{100, 100}}) +
+         std::vector<Step>{{Step::Hover, {40, 160}},
+                           {Step::Press, {40, 160}, Qt::RightButton},
+                           {Step::Release, {40, 160}, Qt::RightButton}},
+     "Po1",
+     {{10, 10}, {100, 10}, {100, 10}, {100, 100}, {40, 160}},
+     2,
+     0,
+     {{128, 160}, {1280, 160}, {1280, 160}, {1280, 1600}, {512, 2560}}},
 };
 
 TEST_F(SceneViewTest, EachToolDrawsOneRuleAndStoresItsRecord)
 {
+    QSignalSpy fullScreen(ctrl_, &QVideoSceneViewCtrl::sendVideoFullSrceenSignal);
     for (const DrawRow& row : kDrawRows) {
         SCOPED_TRACE(row.name);
         const quint32 id = draw(row.kind, row.steps);
         ASSERT_NE(id, 0u);
+        EXPECT_EQ(fullScreen.count(), 0) << "a double click while drawing belongs to the drawing";
         EXPECT_TRUE(prompts_.calls.isEmpty());
         EXPECT_EQ(ctrl_->drawMode(), 0) << "the tool is put down";
         EXPECT_FALSE(ctrl_->isDrawing());
@@ -800,6 +820,141 @@ TEST_F(SceneViewTest, DoubleClickAsksForFullScreenAndShowingIsReported)
     ctrl_->hide();
     ctrl_->show();
     EXPECT_EQ(shown.count(), 1);
+}
+
+// ---- Digital zoom ---------------------------------------------------------------------------
+//
+// A 640 x 512 frame at step 8 shows its centre 480 x 384 (from (80, 64)), at
+// step 16 its centre 220 x 176 (from (210, 168)); the control is 640 x 512.
+
+struct ZoomedPointRow {
+    int step;
+    QPoint click;     // control pixels
+    QPoint rulePoint; // (ox + x * shown / 640) * 8192 / 640, likewise y
+};
+
+const ZoomedPointRow kZoomedPoints[] = {
+    {0, {0, 0}, {0, 0}},
+    {8, {0, 0}, {1024, 1024}},
+    {8, {320, 256}, {4096, 4096}},
+    {8, {639, 511}, {7158, 7156}},
+    {16, {0, 0}, {2688, 2688}},
+    {16, {100, 50}, {3128, 2963}},
+    {16, {639, 511}, {5499, 5498}},
+};
+
+TEST_F(SceneViewTest, PointDrawnWhileZoomedStoresTheRulePointUnderThePointer)
+{
+    for (const ZoomedPointRow& row : kZoomedPoints) {
+        SCOPED_TRACE(row.step);
+        SCOPED_TRACE(row.click.x());
+        ctrl_->setDigitalZoom(QSize(kW, kH), row.step);
+        const quint32 id = draw(RuleItem::kPoint, {{Step::Press, row.click}, {Step::Release, row.click}});
+        ASSERT_NE(id, 0u);
+        EXPECT_EQ(pointsOf(id), vec({row.click})) << "drawn where the pointer is";
+        const PicRuleRecord want = expectedRecord(id, 1, 0, 0, {row.rulePoint}, "P1");
+        EXPECT_EQ(std::memcmp(&store().getDevRuleList()->records[0], &want, sizeof want), 0);
+        EXPECT_EQ(ctrl_->toRuleSpace(row.click), row.rulePoint);
+        ctrl_->clearRules();
+    }
+}
+
+TEST_F(SceneViewTest, RulesKeepTheirRecordsAndFollowTheZoom)
+{
+    const quint32 rect = draw(RuleItem::kRectangle, drag({50, 60}, {150, 110}));
+    const quint32 line = draw(RuleItem::kLine, drag({300, 250}, {400, 300}));
+    const quint32 poly = draw(RuleItem::kPolygon, clicks({{300, 100}, {360, 100}, {360, 160}}) +
+                                                      std::vector<Step>{{Step::Press, {300, 160}, Qt::RightButton},
+                                                                        {Step::Release, {300, 160}, Qt::RightButton}});
+    const std::optional<PicRuleList> before = store().getDevRuleList();
+    ASSERT_TRUE(before && before->count == 3);
+    const std::vector<quint32> ids = {rect, line, poly};
+    std::vector<QVector<QPoint>> unzoomed;
+    for (quint32 id : ids) unzoomed.push_back(pointsOf(id));
+    QSignalSpy changed(ctrl_, &QVideoSceneViewCtrl::sendItemChangeSignals);
+
+    for (int step : {8, 16, 3, 0}) {
+        SCOPED_TRACE(step);
+        ctrl_->setDigitalZoom(QSize(kW, kH), step);
+        const std::optional<PicRuleList> now = store().getDevRuleList();
+        ASSERT_TRUE(now);
+        EXPECT_EQ(std::memcmp(&*now, &*before, sizeof *now), 0) << "the records stay byte for byte";
+        // Each item stands where its rule points are seen now.
+        for (int i = 0; i < 3; ++i) {
+            const QVector<QPoint> shown = pointsOf(ids[size_t(i)]);
+            const PicRuleConfig& rule = before->records[i].rule;
+            ASSERT_EQ(shown.size(), rule.pointNum);
+            for (int k = 0; k < rule.pointNum; ++k) {
+                const QPointF want = ctrl_->fromRuleSpace(QPoint(rule.points[k].x, rule.points[k].y));
+                EXPECT_NEAR(shown[k].x(), want.x(), 1.5) << i << "/" << k;
+                EXPECT_NEAR(shown[k].y(), want.y(), 1.5) << i << "/" << k;
+            }
+        }
+    }
+    EXPECT_EQ(changed.count(), 0) << "laying out again is no change of a rule";
+    for (size_t i = 0; i < ids.size(); ++i) EXPECT_EQ(pointsOf(ids[i]), unzoomed[i]) << "back at step 0";
+
+    // At step 8 the rectangle (frame 50..150 x 60..110) lies partly left of
+    // and above the picture shown, at (-40, -5.3) .. (93.3, 61.3); the scene
+    // still holds the whole frame.
+    const auto near = [](const QVector<QPoint>& got, const std::vector<QPointF>& want) {
+        if (got.size() != int(want.size())) return false;
+        for (int k = 0; k < got.size(); ++k)
+            if (std::abs(got[k].x() - want[size_t(k)].x()) > 1 || std::abs(got[k].y() - want[size_t(k)].y()) > 1)
+                return false;
+        return true;
+    };
+    ctrl_->setDigitalZoom(QSize(kW, kH), 8);
+    EXPECT_TRUE(near(pointsOf(rect), {{-40, -5.3}, {93.3, -5.3}, {93.3, 61.3}, {-40, 61.3}}));
+    EXPECT_EQ(ctrl_->scene()->sceneRect(), QRectF(-80.0 * 4 / 3, -64.0 * 4 / 3, 640.0 * 4 / 3, 512.0 * 4 / 3));
+    EXPECT_EQ(ctrl_->view()->mapFromScene(QPointF(0, 0)), QPoint(0, 0)) << "the view shows the control's pixels";
+    EXPECT_EQ(ctrl_->visibleArea(), QRectF(0.125, 0.125, 0.75, 0.75));
+
+    // Resized while zoomed: the same place in the picture.
+    ctrl_->resize(2 * kW, 2 * kH);
+    EXPECT_TRUE(near(pointsOf(rect), {{-80, -10.7}, {186.7, -10.7}, {186.7, 122.7}, {-80, 122.7}}));
+    ctrl_->resize(kW, kH);
+    ctrl_->setDigitalZoom(QSize(kW, kH), 0);
+    EXPECT_EQ(pointsOf(rect), unzoomed[0]);
+}
+
+TEST_F(SceneViewTest, DragWhileZoomedMovesTheRuleByTheDistanceUnderThePointer)
+{
+    const quint32 id = draw(RuleItem::kRectangle, drag({200, 200}, {300, 280}));
+    ctrl_->setDigitalZoom(QSize(kW, kH), 8);
+    std::vector<ItemInfo> changes;
+    QObject::connect(ctrl_, &QVideoSceneViewCtrl::sendItemChangeSignals, ctrl_,
+                     [&changes](const ItemInfo& info) { changes.push_back(info); });
+    const QVector<QPoint> start = pointsOf(id);
+    const QPoint grab = (start[0] + start[2]) / 2;
+    // 40 x 30 control pixels at step 8 are 30 x 22.5 frame pixels: 384 x 360
+    // in rule space.
+    run({{Step::Press, grab}, {Step::Move, grab + QPoint(20, 15)}, {Step::Move, grab + QPoint(40, 30)},
+         {Step::Release, grab + QPoint(40, 30)}});
+    ASSERT_FALSE(changes.empty());
+    const ItemInfo& last = changes.back();
+    EXPECT_EQ(last.key, id);
+    const QPoint from = ctrl_->toRuleSpace(start[0]);
+    const QPoint to = ctrl_->toRuleSpace(last.points[0]);
+    EXPECT_NEAR(to.x() - from.x(), 384, 10);
+    EXPECT_NEAR(to.y() - from.y(), 360, 12);
+}
+
+TEST_F(SceneViewTest, CalibrationBoxesWhileZoomedKeepTheirRulePoints)
+{
+    ctrl_->setDigitalZoom(QSize(kW, kH), 16);
+    QSignalSpy added(ctrl_, &QVideoSceneViewCtrl::sendAddItemSignals);
+    ctrl_->setCalibrationRectRetSlot(true, calibrationBoxes("30", "45"));
+    ASSERT_EQ(added.count(), 2);
+    const std::optional<PicRuleList> live = store().getDevRuleList();
+    ASSERT_EQ(live->count, 2);
+    const PicRuleRecord wantLow = expectedRecord(added.at(0).at(0).value<quint32>(), 1, 2, 1,
+                                                 {{1024, 3072}, {3072, 3072}, {3072, 5120}, {1024, 5120}},
+                                                 QByteArray("30\xE2\x84\x83"));
+    EXPECT_EQ(std::memcmp(&live->records[0], &wantLow, sizeof wantLow), 0);
+    // Frame 80..240 x 192..320 at step 16 (from (210, 168), 640 / 220 and
+    // 512 / 176 wide): it starts far left of the picture shown.
+    EXPECT_EQ(pointsOf(added.at(0).at(0).value<quint32>()).first(), QPoint(-379, 69));
 }
 
 TEST_F(SceneViewTest, MarkerTakesTheSpotsAndItemsFollowTheFreeze)
