@@ -331,6 +331,9 @@ private:
     void updatePaletteSelection(int index);
     void setPaletteButtonsEnabled(bool bEnable);
     void showColorBar();
+    // The digital zoom step to the frame worker, the rule overlay and the
+    // spot marks.
+    void applyZoomStep(int step);
     void updateCommonTemperParam();
     void updateHotColdSpot();
     void drawHotColdSpot(const USBSDK_HotColdPoint& spot);

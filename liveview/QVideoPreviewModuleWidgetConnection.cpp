@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include "camsdk.h"
+#include "CSlider.h"
 #include "DeviceInfoText.h"
 #include "LivePageShared.h"
 #include "MainWindow.h"
@@ -219,6 +220,8 @@ void QVideoPreviewModuleWidget::setVideoPlayOutputSlots(int nStatus)
 {
     switch (nStatus) {
         case 0:
+            // A frame of a new size: the zoom crop is cut from it now.
+            applyZoomStep(zoomSlider_->value());
             if (module_ != 4 && module_ != 5 && isRenderedMode()) showSceneView();
             // The frame worker draws into the label now.
             videoWnd_->setViewUpdatesEnabled(false);

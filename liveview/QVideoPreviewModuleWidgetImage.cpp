@@ -284,9 +284,17 @@ void QVideoPreviewModuleWidget::setScaleValueSlots()
     const bool enabled = zoomSlider_->isEnabled();
     minusBtn_->setEnabled(enabled && v > 0);
     plusBtn_->setEnabled(enabled && v < kMaxZoomStep);
-    zoomOffset_ = videoPlay_->setZoomStep(v);
+    applyZoomStep(v);
     const QString text = QString::number(v);
     if (zoomEdit_->text() != text) zoomEdit_->setText(text);
+}
+
+void QVideoPreviewModuleWidget::applyZoomStep(int step)
+{
+    zoomOffset_ = videoPlay_->setZoomStep(step);
+    // The rules and the spot marks stay over their places in the picture.
+    sceneView_->setDigitalZoom(videoPlay_->getFrameSize(), step);
+    if (hasLastSpot_ && (hotpointCheckBox_->isChecked() || coldpointCheckBox_->isChecked())) drawHotColdSpot(lastSpot_);
 }
 
 void QVideoPreviewModuleWidget::setScalePlusSlots()

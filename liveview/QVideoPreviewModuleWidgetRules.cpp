@@ -81,10 +81,11 @@ void QVideoPreviewModuleWidget::setItemChangeSlots(const ItemInfo& info)
     if (view.width() < 1 || view.height() < 1) return;
     PicRuleConfig rule = *found;
     // The record keeps its point count; the camera hears of the move when
-    // the mouse is released.
+    // the mouse is released. The overlay knows which part of the frame its
+    // pixels show.
     const int n = std::min(info.points.size(), int(std::size(rule.points)));
     for (int i = 0; i < n; ++i) {
-        const QPoint p = RuleRecordBuilder::toRuleSpace(info.points[i], view);
+        const QPoint p = sceneView_->toRuleSpace(info.points[i]);
         rule.points[i] = {p.x(), p.y()};
     }
     ThermalImageData::getInstance().updateDevRule(info.key, rule);
@@ -156,7 +157,9 @@ void QVideoPreviewModuleWidget::updateHotColdSpot()
         lastSpot_ = spot;
         hasLastSpot_ = true;
     }
-    whole.avg = (spot.hotTemp + spot.coldTemp) * 0.5f;
+    // The mean of the frame the spots were found in, not the midpoint of the
+    // hottest and coldest pixel.
+    whole.avg = spot.avgTemp;
     whole.max = spot.hotTemp;
     whole.min = spot.coldTemp;
     showRuleResult(whole, true);

@@ -19,6 +19,7 @@
 #include <memory>
 #include <optional>
 
+#include "CSlider.h"
 #include "ConfigManager.h"
 #include "DeviceSdkWrapper.h"
 #include "FakeUiPrompts.h"
@@ -402,6 +403,116 @@ TEST_F(LiveRulesPageTest, MovedRuleFollowsInTheLiveSet)
         EXPECT_EQ(rule.points[i].x, points[i].x() * 8192 / scene()->width());
         EXPECT_EQ(rule.points[i].y, points[i].y() * 8192 / scene()->height());
         EXPECT_LE(rule.points[i].x, 8191);
+    }
+    EXPECT_TRUE(QTest::qWaitFor(cameraHasLiveSet, kWaitMs)) << "the release sends the moved set";
+}
+
+// ---- The whole picture and the digital zoom ---------------------------------------------
+
+// The mean of the scene's temperatures over every pixel of the frame.
+double sceneMean(int width, int height)
+{
+    double sum = 0;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            float t = 0;
+            if (!SIMCAM_GetTruth(0, x, y, &t)) return NAN;
+            sum += t;
+        }
+    return sum / (double(width) * height);
+}
+
+TEST_F(LiveRulesPageTest, WholePictureAverageIsTheMeanOfTheFrame)
+{
+    page_->setUpdateTemperSlots();
+    const double mean = sceneMean(640, 512);
+    ASSERT_FALSE(std::isnan(mean));
+    // About 25.8: far from the midpoint of the hottest and coldest (35.0).
+    EXPECT_NEAR(cellValue("G", Avg), mean, 0.1);
+    EXPECT_GT(std::fabs(cellValue("G", Avg) - (kHotTemp + kColdTemp) / 2), 5.0);
+    const QString c = QString(QChar(0x2103));
+    EXPECT_TRUE(textNear(cell("G", Avg), float(mean), c));
+    EXPECT_TRUE(textNear(page_->temperShow()->temperWidget(0)->valueText(RuleResultBlock::AvgValue) + c, float(mean), c));
+}
+
+// At step 16 a 640 x 512 frame shows its centre 220 x 176, from (210, 168).
+QPoint zoomedAt(const QVideoSceneViewCtrl* scene, double u, double v)
+{
+    return QPoint(int((u * 640 - 210) * scene->width() / 220), int((v * 512 - 168) * scene->height() / 176));
+}
+
+TEST_F(LiveRulesPageTest, RulesDrawnOnTheZoomedPictureMeasureWhatIsUnderThePointer)
+{
+    // The cold disc and the warm rectangle inside the centre that step 16 shows.
+    SIMCAM_Scene scene0;
+    ASSERT_NE(SIMCAM_GetScene(0, &scene0), 0);
+    scene0.coldU = 0.40;
+    scene0.coldV = 0.50;
+    scene0.rectU0 = 0.55;
+    scene0.rectU1 = 0.64;
+    scene0.rectV0 = 0.40;
+    scene0.rectV1 = 0.60;
+    ASSERT_NE(SIMCAM_SetScene(0, &scene0), 0);
+
+    page_->zoomSlider()->setValue(16);
+    EXPECT_EQ(page_->zoomOffset(), QPoint(840, 672));
+    scene()->setPointBtnSlots();
+    click(zoomedAt(scene(), 0.40, 0.50));
+    scene()->setPointBtnSlots();
+    click(zoomedAt(scene(), 0.595, 0.50));
+    // A rectangle inside the warm one: it measures its whole area.
+    scene()->setRectBtnSlots();
+    drag(zoomedAt(scene(), 0.56, 0.42), zoomedAt(scene(), 0.63, 0.58));
+    ASSERT_EQ(liveCount(), 3);
+    ASSERT_TRUE(QTest::qWaitFor(cameraHasLiveSet, kWaitMs));
+    // Wait for a frame of the moved scene before reading.
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            page_->setUpdateTemperSlots();
+            return std::fabs(cellValue("P1", Avg) - kColdTemp) < kTolerance;
+        },
+        kWaitMs));
+    EXPECT_NEAR(cellValue("P1", Avg), kColdTemp, kTolerance);
+    EXPECT_NEAR(cellValue("P2", Avg), kRectTemp, kTolerance);
+    EXPECT_NEAR(cellValue("R1", Max), kRectTemp, kTolerance);
+    EXPECT_NEAR(cellValue("R1", Min), kRectTemp, kTolerance);
+
+    // Back at step 0 the rules stand over the same places of the picture.
+    page_->zoomSlider()->setValue(0);
+    const std::optional<PicRuleConfig> cold = ThermalImageData::getInstance().findDevRuleById(
+        ThermalImageData::getInstance().getDevRuleList()->records[0].key);
+    ASSERT_TRUE(cold);
+    EXPECT_NEAR(cold->points[0].x, 0.40 * 8192, 8192 / 220.0);
+    EXPECT_NEAR(cold->points[0].y, 0.50 * 8192, 8192 / 176.0);
+}
+
+TEST_F(LiveRulesPageTest, RuleDraggedOnTheZoomedPictureMovesByTheDistanceUnderThePointer)
+{
+    scene()->setRectBtnSlots();
+    drag(at(0.40, 0.40), at(0.55, 0.55));
+    ASSERT_EQ(liveCount(), 1);
+    const quint32 key = ThermalImageData::getInstance().getDevRuleList()->records[0].key;
+    const PicRuleConfig before = *ThermalImageData::getInstance().findDevRuleById(key);
+
+    // Step 8 shows the centre 480 x 384: a drag of a quarter of the view's
+    // width and height is 120 x 96 frame pixels, 1536 x 1536 in rule space.
+    page_->zoomSlider()->setValue(8);
+    QGraphicsItem* item = scene()->ruleItemList().findById(key);
+    ASSERT_NE(item, nullptr);
+    const QVector<QPoint> shown = RuleItem::from(item)->updatePoints();
+    const QPoint grab = (shown[0] + shown[2]) / 2;
+    const QPoint by(scene()->width() / 4, scene()->height() / 4);
+    send(QEvent::MouseButtonPress, grab, Qt::LeftButton, Qt::LeftButton);
+    send(QEvent::MouseMove, grab + by / 2, Qt::NoButton, Qt::LeftButton);
+    send(QEvent::MouseMove, grab + by, Qt::NoButton, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, grab + by, Qt::LeftButton, Qt::NoButton);
+
+    const PicRuleConfig after = *ThermalImageData::getInstance().findDevRuleById(key);
+    const double wantX = double(by.x()) * 480 / scene()->width() * 8192 / 640;
+    const double wantY = double(by.y()) * 384 / scene()->height() * 8192 / 512;
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_NEAR(after.points[i].x - before.points[i].x, wantX, 8192.0 / scene()->width()) << i;
+        EXPECT_NEAR(after.points[i].y - before.points[i].y, wantY, 8192.0 / scene()->height()) << i;
     }
     EXPECT_TRUE(QTest::qWaitFor(cameraHasLiveSet, kWaitMs)) << "the release sends the moved set";
 }
