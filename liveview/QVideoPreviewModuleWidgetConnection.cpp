@@ -151,13 +151,7 @@ void QVideoPreviewModuleWidget::setDevDisconnectRetSlot(bool bRet)
     sceneView_->hide();
     sceneView_->clearFpsText();
 
-    sidePanel_->setEnabled(false);
-    emit sendShowTemperResultSignal(false);
-    if (streamFlag_) {
-        sceneView_->setRuleWidgetEnableSlot(false);
-        scaleColumn_->hide();
-    }
-
+    setThermalUiEnabled(false);
     setToolbarEnabled(false);
 
     if (freezeCheckBox_->isChecked()) {
@@ -311,14 +305,7 @@ void QVideoPreviewModuleWidget::setSleepModeRetSlot(bool bRet)
             prompts().notice(this, tr("Fail to close sleep mode."));
             return;
         }
-        if (measures) {
-            sidePanel_->setEnabled(true);
-            emit sendShowTemperResultSignal(true);
-            if (streamFlag_) {
-                sceneView_->setRuleWidgetEnableSlot(true);
-                if (isRenderedMode()) scaleColumn_->show();
-            }
-        }
+        if (measures) setThermalUiEnabled(true);
         setToolbarEnabled(true);
         if (isRenderedMode()) showSceneView();
         setStandbyButtonState(false);
@@ -327,14 +314,7 @@ void QVideoPreviewModuleWidget::setSleepModeRetSlot(bool bRet)
             prompts().notice(this, tr("Fail to start sleep mode."));
             return;
         }
-        if (measures) {
-            sidePanel_->setEnabled(false);
-            emit sendShowTemperResultSignal(false);
-            if (streamFlag_) {
-                sceneView_->setRuleWidgetEnableSlot(false);
-                scaleColumn_->hide();
-            }
-        }
+        if (measures) setThermalUiEnabled(false);
         setToolbarEnabled(false);
         sceneView_->hide();
         setStandbyButtonState(true);
