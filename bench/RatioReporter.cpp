@@ -1,5 +1,7 @@
 #include "RatioReporter.h"
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 
 void RatioReporter::ReportRuns(const std::vector<Run>& runs)
@@ -33,4 +35,67 @@ void RatioReporter::printRatios(const char* label, const char* numerator, const 
         else
             std::printf("%s %s: not measured\n", label, name.c_str());
     }
+}
+
+namespace {
+
+double median(std::vector<double> values)
+{
+    if (values.empty()) return 0;
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+// Seconds per call of work over `repetitions` calls.
+double timeCalls(const std::function<void()>& work, int repetitions)
+{
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < repetitions; ++i) work();
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    return took.count() / repetitions;
+}
+
+// Enough calls of work to last about minSeconds (one call at the least).
+int repetitionsFor(const std::function<void()>& work, double minSeconds)
+{
+    work();  // warm the caches and the allocator
+    const double once = std::max(timeCalls(work, 1), 1e-9);
+    return std::max(1, int(minSeconds / once));
+}
+
+}  // namespace
+
+RatioReporter::Paired RatioReporter::measurePaired(const std::function<void()>& ours,
+                                                   const std::function<void()>& reference, int rounds,
+                                                   double minSeconds)
+{
+    const int oursReps = repetitionsFor(ours, minSeconds);
+    const int refReps = repetitionsFor(reference, minSeconds);
+    std::vector<double> ratios, oursTimes, refTimes;
+    for (int r = 0; r < rounds; ++r) {
+        double a, b;
+        if (r % 2 == 0) {
+            a = timeCalls(ours, oursReps);
+            b = timeCalls(reference, refReps);
+        } else {
+            b = timeCalls(reference, refReps);
+            a = timeCalls(ours, oursReps);
+        }
+        oursTimes.push_back(a);
+        refTimes.push_back(b);
+        ratios.push_back(a / b);
+    }
+    Paired result;
+    result.medianRatio = median(ratios);
+    result.oursSeconds = median(oursTimes);
+    result.referenceSeconds = median(refTimes);
+    result.rounds = rounds;
+    return result;
+}
+
+void RatioReporter::printPaired(const char* label, const Paired& result)
+{
+    std::printf("%s: %.2f (ours %.3f ms, reference %.3f ms, %d rounds)\n", label, result.medianRatio,
+                result.oursSeconds * 1e3, result.referenceSeconds * 1e3, result.rounds);
 }
