@@ -1,13 +1,17 @@
 #include "FreeSpaceProbe.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QStorageInfo>
+
+#include <sys/statvfs.h>
 
 #include <atomic>
 
 namespace {
 
 std::atomic<FreeSpaceProbe::Source> source{nullptr};
+std::atomic<FreeSpaceProbe::MountLookup> mountLookup{nullptr};
 
 }  // namespace
 
@@ -28,6 +32,11 @@ void FreeSpaceProbe::setSource(Source replacement)
     source.store(replacement);
 }
 
+void FreeSpaceProbe::setMountLookup(MountLookup replacement)
+{
+    mountLookup.store(replacement);
+}
+
 qint64 FreeSpaceProbe::queryStorage(const QString& path)
 {
     if (path.isEmpty()) return -1;
@@ -38,7 +47,21 @@ qint64 FreeSpaceProbe::queryStorage(const QString& path)
         if (parent == existing) return -1;
         existing = parent;
     }
-    const QStorageInfo storage(existing);
+    const MountLookup injected = mountLookup.load();
+    const qint64 mounted = injected ? injected(existing) : mountTableAvailable(existing);
+    return mounted >= 0 ? mounted : fileSystemAvailable(existing);
+}
+
+qint64 FreeSpaceProbe::mountTableAvailable(const QString& folder)
+{
+    const QStorageInfo storage(folder);
     if (!storage.isValid() || !storage.isReady()) return -1;
     return storage.bytesAvailable();
+}
+
+qint64 FreeSpaceProbe::fileSystemAvailable(const QString& folder)
+{
+    struct statvfs fs;
+    if (::statvfs(QFile::encodeName(folder).constData(), &fs) != 0) return -1;
+    return qint64(fs.f_bavail) * qint64(fs.f_frsize);
 }

@@ -80,7 +80,7 @@ void setFps(benchmark::State& state, int64_t framesDone)
     state.counters["fps"] = benchmark::Counter(double(framesDone), benchmark::Counter::kIsRate);
 }
 
-void BM_UyvyToI420(benchmark::State& state)
+void BM_CameraToI420(benchmark::State& state)
 {
     const int w = int(state.range(0)), h = int(state.range(1));
     const auto& source = frames(w, h);
@@ -90,7 +90,7 @@ void BM_UyvyToI420(benchmark::State& state)
     uint8_t* v = u + size_t(w) * h / 4;
     int64_t n = 0;
     for (auto _ : state) {
-        MAV_P264_Uyvy422ToI420(source[size_t(n++ % kCycle)].data(), w, h, y, u, v);
+        MAV_P264_CameraToI420(source[size_t(n++ % kCycle)].data(), w, h, y, u, v);
         benchmark::DoNotOptimize(i420.data());
         benchmark::ClobberMemory();
     }
@@ -133,10 +133,11 @@ void BM_RecordFrame(benchmark::State& state)
     int64_t n = 0;
     bool failed = false;
     for (auto _ : state) {
-        MAV_P264_Uyvy422ToI420(source[size_t(n++ % kCycle)].data(), w, h, y, u, v);
+        const int64_t captureUs = n * 1000000 / fps;
+        MAV_P264_CameraToI420(source[size_t(n++ % kCycle)].data(), w, h, y, u, v);
         MAV_P264_EncOutput out{};
         if (MAV_P264_Enc_Start(encoder, &in, &out) == 0) {
-            failed |= StreamConv_WriteFrame(file, out.data, int(out.length)) != 0;
+            failed |= StreamConv_WriteFrameAt(file, out.data, int(out.length), captureUs) != 0;
         }
     }
     MAV_P264_Enc_Close(encoder);
@@ -186,7 +187,7 @@ void BM_FfmpegProgram(benchmark::State& state)
 
 #define FRAME_SIZES(b) b->Args({640, 512})->Args({1280, 1024})
 
-FRAME_SIZES(BENCHMARK(BM_UyvyToI420))->Unit(benchmark::kMicrosecond);
+FRAME_SIZES(BENCHMARK(BM_CameraToI420))->Unit(benchmark::kMicrosecond);
 FRAME_SIZES(BENCHMARK(BM_RecordFrame))->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
 FRAME_SIZES(BENCHMARK(BM_FfmpegProgram))->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 

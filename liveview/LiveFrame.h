@@ -16,6 +16,9 @@ struct LiveFrame {
 
     int width = 0;
     int height = 0;
+    // QVideoPlay::tickNow() when the frame was taken in: recordings stamp
+    // their frames with it.
+    int64_t captureMs = 0;
     // Display frame, packed YUV 4:2:2 (U, Y0, V, Y1), width * height * 2 bytes.
     std::vector<uint8_t> yuv;
     // width * height raw 16-bit words and the radiometric block; empty when

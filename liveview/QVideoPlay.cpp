@@ -27,6 +27,7 @@ std::atomic<qint64> gLastFrameTick{0};
 namespace {
 
 std::atomic<QVideoPlay::TickSource> gTickSource{nullptr};
+std::atomic<QVideoPlay::DateSource> gRecordDateSource{nullptr};
 
 qint64 monotonicMs()
 {
@@ -82,6 +83,11 @@ void QVideoPlay::setTickSource(TickSource source)
     gTickSource.store(source);
 }
 
+void QVideoPlay::setRecordDateSource(DateSource source)
+{
+    gRecordDateSource.store(source);
+}
+
 bool QVideoPlay::isVideoAlive() const
 {
     // Unsigned, so that "no frame" (tick 0) is never alive.
@@ -133,6 +139,7 @@ void QVideoPlay::takeFrame(const RealPlayFrame& in)
     DeviceSdkWrapper& sdk = DeviceSdkWrapper::getInstance();
     std::shared_ptr<LiveFrame> frame = pool_.acquire(w, h, withRaw ? rawBytes : 0);
     if (!frame) return;  // out of memory: the size stays unset, the next frame tries again
+    frame->captureMs = tickNow();
     std::memcpy(frame->yuv.data(), in.pYuv, yuvBytes);
     if (withRaw) std::memcpy(frame->raw.data(), in.pRaw, rawBytes);
     {
@@ -164,6 +171,8 @@ void QVideoPlay::setInputDataSlot(const RenderInfo& stRenderInfo)
     if (!frame || frame->width < 1 || frame->height < 1 || frame->width != width_.load() ||
         frame->height != height_.load())
         return;
+    // The time of the frame that came, also while a frozen one is shown.
+    const qint64 captureMs = frame->captureMs;
 
     // Frozen: the frame shown when the freeze began stays, for the display
     // and the listeners alike, until the size changes.
@@ -184,9 +193,12 @@ void QVideoPlay::setInputDataSlot(const RenderInfo& stRenderInfo)
     }
     emit sendYUVSignals(current, w, h);
     ++frameCount_;
+    // A file lasts kRecordSplitMs by the frames' clock; the frame that
+    // passes it opens the next one.
+    if (recording_ && captureMs - fileOpenedMs_ >= kRecordSplitMs) setSubcontractRecordTimer();
     // The recording takes the frame shown, frozen or not, in either mode. A
     // file that cannot be written ends the recording.
-    if (recording_ && !recorder_.encode(*current)) {
+    if (recording_ && !recorder_.encode(*current, captureMs)) {
         stopRecording();
         emit sendRecordResultSignals(VideoRecorder::kFailed);
     }
@@ -282,13 +294,9 @@ void QVideoPlay::setFPSCountTimerSlot()
 int QVideoPlay::openRecordFile()
 {
     const int code = recorder_.open(GetManualRecordPath(), CaptureFolder::readSerial(), width_.load(), height_.load(),
-                                    USBSDK_GetFps(), QDateTime::currentDateTime());
+                                    USBSDK_GetFps(), recordDate());
     if (code != VideoRecorder::kStarted) return code;
-    if (!splitTimer_) {
-        splitTimer_ = new QTimer(this);
-        connect(splitTimer_, &QTimer::timeout, this, &QVideoPlay::setSubcontractRecordTimer);
-    }
-    splitTimer_->start(splitMs_);
+    fileOpenedMs_ = tickNow();
     emit sendResetRecordTimeSignal();
     return code;
 }
@@ -300,9 +308,14 @@ void QVideoPlay::setStartRecordSlots()
     emit sendRecordResultSignals(code);
 }
 
+QDateTime QVideoPlay::recordDate()
+{
+    const DateSource source = gRecordDateSource.load();
+    return source ? source() : QDateTime::currentDateTime();
+}
+
 bool QVideoPlay::stopRecording()
 {
-    if (splitTimer_) splitTimer_->stop();
     recording_ = false;
     return recorder_.stop();
 }

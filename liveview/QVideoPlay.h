@@ -53,8 +53,9 @@ public:
     static constexpr qint64 kAliveLimitMs = 2001;
     // Frames-per-second figure period (ms).
     static constexpr int kFpsPeriodMs = 1000;
-    // A recording goes on in a new file after this long (ms).
-    static constexpr int kRecordSplitMs = 600000;
+    // A recording goes on in a new file after this long (ms), measured by
+    // tickNow() at the frames' intake, so tests split on the simulated clock.
+    static constexpr qint64 kRecordSplitMs = 600000;
 
     explicit QVideoPlay(QObject* parent = nullptr);
     ~QVideoPlay() override;
@@ -79,8 +80,10 @@ public:
     static qint64 tickNow();
     // Tests follow the simulated camera's clock; null restores the real one.
     static void setTickSource(TickSource source);
-    // Tests shorten the time after which a recording goes on in a new file.
-    void setRecordSplitMs(int ms) { splitMs_ = ms; }
+    // The local time that names recording files; tests set it, null
+    // restores the real one.
+    using DateSource = QDateTime (*)();
+    static void setRecordDateSource(DateSource source);
     // Worker thread: a recording runs, and the file it writes.
     bool isRecording() const { return recording_; }
     QString recordFilePath() const { return recorder_.filePath(); }
@@ -115,6 +118,8 @@ public slots:
     void setFPSCountTimerSlot();
     void setStartRecordSlots();
     void setStopRecordSlots();
+    // The next file of a recording, when the current one is kRecordSplitMs
+    // old (called by the processing of the frame that passes it).
     void setSubcontractRecordTimer();
     // A snapshot of the frame shown (the frozen one while frozen), with the
     // live state the page copied when it was asked for.
@@ -133,6 +138,7 @@ private:
     void stopSink();
     // Opens a new recording file: its code (VideoRecorder::Code).
     int openRecordFile();
+    static QDateTime recordDate();
     // False when the file could not be completed.
     bool stopRecording();
 
@@ -161,7 +167,6 @@ private:
     int frameCount_ = 0;
     VideoRecorder recorder_;
     bool recording_ = false;
-    QTimer* splitTimer_ = nullptr;  // child, made with the first recording
-    int splitMs_ = kRecordSplitMs;
+    qint64 fileOpenedMs_ = 0;  // tickNow() when the current file was opened
     QString lastSnapshotPath_;
 };

@@ -80,15 +80,17 @@ int VideoRecorder::open(const QString& root, const QString& serial, int width, i
     return kStarted;
 }
 
-bool VideoRecorder::encode(const LiveFrame& frame)
+bool VideoRecorder::encode(const LiveFrame& picture, qint64 captureMs)
 {
     if (!encoder_ || !converter_) return true;
-    if (frame.width != width_ || frame.height != height_ || frame.yuv.size() < size_t(width_) * size_t(height_) * 2)
+    if (picture.width != width_ || picture.height != height_ ||
+        picture.yuv.size() < size_t(width_) * size_t(height_) * 2)
         return true;
     uint8_t* y = i420_.data();
     uint8_t* u = y + size_t(width_) * size_t(height_);
     uint8_t* v = u + size_t(width_) * size_t(height_) / 4;
-    MAV_P264_Uyvy422ToI420(frame.yuv.data(), width_, height_, y, u, v);
+    // BT.601 chroma, as the stream announces: players show the live colours.
+    MAV_P264_CameraToI420(picture.yuv.data(), width_, height_, y, u, v);
 
     MAV_P264_EncInput in{};
     in.y = y;
@@ -101,7 +103,7 @@ bool VideoRecorder::encode(const LiveFrame& frame)
     MAV_P264_EncOutput out{};
     // A frame the encoder does not take is skipped.
     if (MAV_P264_Enc_Start(encoder_, &in, &out) != 0 || !out.data || out.length == 0) return true;
-    return StreamConv_WriteFrame(converter_, out.data, int(out.length)) == 0;
+    return StreamConv_WriteFrameAt(converter_, out.data, int(out.length), int64_t(captureMs) * 1000) == 0;
 }
 
 void VideoRecorder::closeEncoder()

@@ -35,9 +35,12 @@ public:
     bool isOpen() const { return converter_ != nullptr; }
     // The file being written; empty when none.
     QString filePath() const { return path_; }
-    // Encodes one frame into the file. A frame of another size is skipped.
-    // False when the file could not be written (the recording must stop).
-    bool encode(const LiveFrame& frame);
+    // Encodes one picture into the file, stamped with its capture time (ms,
+    // any steady clock): the file lasts as long as it was recorded, whatever
+    // the camera's rate and however many frames were dropped. A picture of
+    // another size is skipped. False when the file could not be written (the
+    // recording must stop).
+    bool encode(const LiveFrame& picture, qint64 captureMs);
     // Closes the encoder and the file. False when the file could not be
     // completed (its index could not be written: it will not play); a file
     // without a single frame is removed and counts as complete.

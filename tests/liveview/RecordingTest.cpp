@@ -1,7 +1,9 @@
 // Recording on the frame worker over the simulated camera's manual clock:
 // the files, read back with libavformat (H.264, size, frame count, duration
-// at the file's rate) and by ffprobe; the folders; the result codes; the
-// next file after the split interval; a file that cannot be written.
+// at the file's rate) and by ffprobe; their length against the time recorded
+// and their colours against the live view's; the folders; the result codes;
+// the next file after the split interval; a file that cannot be written; the
+// free-space query without a mount entry.
 #include <gtest/gtest.h>
 
 #include <QDate>
@@ -10,19 +12,21 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSemaphore>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QTest>
 
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
 }
 
+#include <cmath>
 #include <cstring>
 
 #include <signal.h>
+#include <sys/statvfs.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -30,6 +34,7 @@ extern "C" {
 #include "ConfigManager.h"
 #include "DeviceSdkWrapper.h"
 #include "FreeSpaceProbe.h"
+#include "ImageBufferHelpers.h"
 #include "QVideoPlay.h"
 #include "SnapshotRequest.h"
 #include "ThermalImageData.h"
@@ -40,10 +45,23 @@ extern "C" {
 
 namespace {
 
+// Added to the simulated clock: a test moves the program's time on without
+// producing the frames in between.
+qint64 gClockJumpMs = 0;
+
 qint64 simulatedTick()
 {
-    return SIMCAM_Now() + 1000000;
+    return SIMCAM_Now() + 1000000 + gClockJumpMs;
 }
+
+// File names follow the simulated clock too.
+QDateTime simulatedDate()
+{
+    return QDateTime(QDate(2024, 1, 1), QTime(8, 0)).addMSecs(simulatedTick());
+}
+
+// The camera's rainbow palette: saturated colours across the whole scene.
+constexpr int kRainbowPalette = 15;
 
 qint64 plenty(const QString&)
 {
@@ -86,6 +104,16 @@ FileFacts readFile(const QString& path)
     return f;
 }
 
+// Runs a program; its standard output, empty when it failed.
+QByteArray runTool(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+        return QByteArray();
+    return process.readAllStandardOutput();
+}
+
 QStringList mp4Files(const QString& root)
 {
     QStringList files;
@@ -106,7 +134,9 @@ protected:
         USBSDK_DeviceInfo list[8] = {};
         ASSERT_GT(USBSDK_GetDevInfoList(list, 8), 0);
         ASSERT_EQ(USBSDK_Open(&list[0]), 1);
+        gClockJumpMs = 0;
         QVideoPlay::setTickSource(&simulatedTick);
+        QVideoPlay::setRecordDateSource(&simulatedDate);
         FreeSpaceProbe::setSource(&plenty);
         ConfigManager::getInstance().setValue("GeneralConfig", "ManualRecordPath", root_.path());
         surface_.resize(200, 160);
@@ -120,6 +150,8 @@ protected:
         play_.stopPlay();
         FreeSpaceProbe::setSource(nullptr);
         QVideoPlay::setTickSource(nullptr);
+        QVideoPlay::setRecordDateSource(nullptr);
+        gClockJumpMs = 0;
         DeviceSdkWrapper::getInstance().setFrozen(false);
         SIMCAM_Reset();
     }
@@ -164,7 +196,7 @@ TEST_F(RecordingTest, TwoSecondsMakeOnePlayableFile)
 
     const QStringList files = mp4Files(root_.path());
     ASSERT_EQ(files.size(), 1);
-    const QString day = QDate::currentDate().toString("yyyyMMdd");
+    const QString day = simulatedDate().date().toString("yyyyMMdd");
     EXPECT_EQ(QFileInfo(files[0]).path(), root_.path() + "/" + serialFolder() + "/Records/" + day);
     EXPECT_TRUE(QFileInfo(files[0]).fileName().contains(QRegularExpression("^\\d{8}_\\d{6}_\\d{3}\\.mp4$")));
 
@@ -204,27 +236,164 @@ TEST_F(RecordingTest, FileRateFollowsTheCamera)
 
 TEST_F(RecordingTest, NextFileAfterTheSplitInterval)
 {
-    play_.player()->setRecordSplitMs(300);
     QSignalSpy resets(play_.player(), &QVideoPlay::sendResetRecordTimeSignal);
     ASSERT_EQ(start(), 0);
+    const qint64 opened = QVideoPlay::tickNow();
     step(10);
-    // The interval runs on the real clock; frames keep coming meanwhile.
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] {
-            step(1);
-            return resets.count() >= 2;
-        },
-        5000));
+    // A second short of the interval: the frames still go into the first file.
+    gClockJumpMs += opened + QVideoPlay::kRecordSplitMs - 1000 - QVideoPlay::tickNow();
     step(10);
+    EXPECT_EQ(resets.count(), 1);
+    EXPECT_EQ(mp4Files(root_.path()).size(), 1);
+    // The interval passed: the next frame opens the second file.
+    gClockJumpMs += opened + QVideoPlay::kRecordSplitMs - QVideoPlay::tickNow();
+    step(1);
+    EXPECT_EQ(resets.count(), 2) << "the page restarts its elapsed time";
+    EXPECT_TRUE(play_.player()->isRecording());
+    step(9);
     stop();
+
     const QStringList files = mp4Files(root_.path());
     ASSERT_EQ(files.size(), 2);
     EXPECT_LT(files[0], files[1]) << "the second file is named later";
-    for (const QString& file : files) {
-        const FileFacts f = readFile(file);
-        EXPECT_TRUE(f.opened) << file.toStdString();
-        EXPECT_GE(f.packets, 10);
+    const FileFacts first = readFile(files[0]);
+    const FileFacts second = readFile(files[1]);
+    EXPECT_TRUE(first.opened);
+    EXPECT_TRUE(second.opened);
+    EXPECT_EQ(first.packets, 20);
+    EXPECT_EQ(second.packets, 10);
+}
+
+// The file lasts as long as the recording, whatever the camera's rate and
+// however many frames were dropped: frames carry their capture times.
+struct DurationCase {
+    int cameraFps;
+    bool snapshotMidway;  // the worker writes a snapshot while frames keep coming
+};
+
+void PrintTo(const DurationCase& c, std::ostream* os)
+{
+    *os << c.cameraFps << " fps" << (c.snapshotMidway ? ", a snapshot midway" : "");
+}
+
+class RecordingDuration : public RecordingTest, public ::testing::WithParamInterface<DurationCase> {};
+
+TEST_P(RecordingDuration, FileLastsTheTimeRecorded)
+{
+    const QString ffprobe = QStandardPaths::findExecutable("ffprobe");
+    if (ffprobe.isEmpty()) GTEST_SKIP() << "ffprobe is not installed";
+    const DurationCase c = GetParam();
+    SIMCAM_DeviceProfile profile;
+    ASSERT_EQ(SIMCAM_GetDeviceProfile(0, &profile), 1);
+    profile.fps = c.cameraFps;
+    ASSERT_EQ(SIMCAM_SetDeviceProfile(0, &profile), 1);
+    step(2);
+
+    ASSERT_EQ(start(), 0);
+    const long long begun = SIMCAM_Now();
+    const int frames = 3 * c.cameraFps;
+    if (c.snapshotMidway) {
+        step(frames / 3);
+        SnapshotRequest request;
+        request.root = root_.path() + "/snap";
+        QSignalSpy snapshots(play_.player(), &QVideoPlay::sendSnapshotResultSignals);
+        // The worker is held until the camera has sent 10 more frames: all but
+        // the newest of them are dropped, as while a snapshot is written.
+        QSemaphore held;
+        play_.post([&] {
+            held.acquire();
+            play_.player()->setDealSnapshotSlots(request);
+        });
+        ASSERT_EQ(SIMCAM_StepFrames(10), 1);
+        held.release();
+        play_.flush();
+        EXPECT_EQ(snapshots.count(), 1);
+        step(frames - frames / 3 - 10);
+    } else {
+        step(frames);
     }
+    const double recorded = double(SIMCAM_Now() - begun) / 1000.0;
+    stop();
+
+    const QStringList files = mp4Files(root_.path());
+    ASSERT_EQ(files.size(), 1);
+    if (c.snapshotMidway) {
+        EXPECT_LT(readFile(files[0]).packets, frames - 5) << "frames were dropped";
+    }
+    const QByteArray duration =
+        runTool(ffprobe, {"-v", "error", "-show_entries", "format=duration", "-of", "csv=p=0", files[0]});
+    bool ok = false;
+    const double seconds = duration.trimmed().toDouble(&ok);
+    ASSERT_TRUE(ok) << duration.constData();
+    EXPECT_NEAR(seconds, recorded, 2.0 / c.cameraFps);
+}
+
+INSTANTIATE_TEST_SUITE_P(CameraRates, RecordingDuration,
+                         ::testing::Values(DurationCase{25, false}, DurationCase{30, false}, DurationCase{50, false},
+                                           DurationCase{60, false}, DurationCase{25, true}),
+                         [](const ::testing::TestParamInfo<DurationCase>& info) {
+                             return std::to_string(info.param.cameraFps) + "fps" +
+                                    (info.param.snapshotMidway ? "WithSnapshot" : "");
+                         });
+
+// A player decodes the file to the colours of the live view (and of the
+// snapshots): the stream and the file say the pictures are full-range
+// BT.601. Decoded by the ffmpeg program, compared with the program's own
+// conversion of the same frames, on a colourful palette.
+TEST_F(RecordingTest, PlayersShowTheLiveColours)
+{
+    const QString ffmpeg = QStandardPaths::findExecutable("ffmpeg");
+    if (ffmpeg.isEmpty()) GTEST_SKIP() << "ffmpeg is not installed";
+    ASSERT_NE(USBSDK_SetColor(kRainbowPalette), 0);
+    step(2);
+    ASSERT_EQ(start(), 0);
+    play_.frames.clear();
+    const int count = 10;
+    step(count);
+    stop();
+    ASSERT_EQ(play_.frames.size(), size_t(count));
+
+    const QStringList files = mp4Files(root_.path());
+    ASSERT_EQ(files.size(), 1);
+    const QByteArray decoded = runTool(ffmpeg, {"-v", "error", "-i", files[0], "-fps_mode", "passthrough", "-f",
+                                                "rawvideo", "-pix_fmt", "rgb24", "-"});
+    const int w = 320, h = 256;
+    const size_t frameBytes = size_t(w) * h * 3;
+    ASSERT_EQ(size_t(decoded.size()), frameBytes * count);
+    std::vector<uint8_t> live(frameBytes);
+    for (int i = 0; i < count; ++i) {
+        SCOPED_TRACE(i);
+        Yuv422ToRgb(play_.frames[size_t(i)]->yuv.data(), live.data(), w, h);
+        const uint8_t* file = reinterpret_cast<const uint8_t*>(decoded.constData()) + frameBytes * size_t(i);
+        double error[3] = {0, 0, 0};
+        for (size_t p = 0; p < frameBytes; ++p) error[p % 3] += std::abs(int(file[p]) - int(live[p]));
+        for (int ch = 0; ch < 3; ++ch) EXPECT_LT(error[ch] / (double(w) * h), 3.0) << "channel " << ch;
+    }
+}
+
+// Where the mount table has no entry for the folder's file system (a chroot,
+// a minimal container), the file system itself answers.
+TEST(FreeSpaceProbeQuery, AsksTheFileSystemWhereTheMountTableCannot)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    struct statvfs fs;
+    ASSERT_EQ(statvfs(QFile::encodeName(dir.path()).constData(), &fs), 0);
+    const qint64 expected = qint64(fs.f_bavail) * qint64(fs.f_frsize);
+    const QString missing = dir.path() + "/SN/Records/20240101";
+
+    FreeSpaceProbe::setMountLookup([](const QString&) { return qint64(-1); });
+    // Other programs write meanwhile: the same figure within 256 MiB.
+    EXPECT_NEAR(double(FreeSpaceProbe::bytesAvailable(dir.path())), double(expected), double(256 << 20));
+    EXPECT_NEAR(double(FreeSpaceProbe::bytesAvailable(missing)), double(expected), double(256 << 20))
+        << "a folder yet to be made is asked through its parents";
+    EXPECT_EQ(FreeSpaceProbe::bytesAvailable(QString()), -1) << "no folder: the query failed";
+
+    // The mount table's answer, where it has one, stands.
+    FreeSpaceProbe::setMountLookup([](const QString&) { return qint64(12345); });
+    EXPECT_EQ(FreeSpaceProbe::bytesAvailable(missing), 12345);
+    EXPECT_TRUE(FreeSpaceProbe::tooLittle(missing));
+    FreeSpaceProbe::setMountLookup(nullptr);
 }
 
 TEST_F(RecordingTest, OpeningRefusals)
@@ -266,7 +435,7 @@ TEST_F(RecordingTest, WithoutASerialTheDayFolderStandsInTheRecordPath)
     stop();
     const QStringList files = mp4Files(root_.path());
     ASSERT_EQ(files.size(), 1);
-    EXPECT_EQ(QFileInfo(files[0]).path(), root_.path() + "/" + QDate::currentDate().toString("yyyyMMdd"));
+    EXPECT_EQ(QFileInfo(files[0]).path(), root_.path() + "/" + simulatedDate().date().toString("yyyyMMdd"));
 }
 
 TEST_F(RecordingTest, FrozenPictureIsRecordedAsShown)
@@ -356,7 +525,7 @@ TEST(VideoRecorderStop, AFileLeftWithoutItsIndexIsReported)
             frame.yuv.assign(size_t(w) * h * 2, 0x80);
             for (int i = 0; i < 30; ++i) {
                 frame.yuv[size_t(i)] = uint8_t(i * 8);
-                if (!recorder.encode(frame)) _exit(11);
+                if (!recorder.encode(frame, i * 40)) _exit(11);
             }
             if (limited) {
                 signal(SIGXFSZ, SIG_IGN);

@@ -3,10 +3,12 @@
  *
  * The frame worker opens one encoder per recorded file, hands it every
  * recorded picture as I420 planes and passes each encoded frame on to the
- * MP4 stream converter (streamconv.h). Frames come out as Annex-B access
- * units; every key frame carries its SPS and PPS, so a file can begin at any
- * key frame. The work is done by libavcodec: libx264 (preset "ultrafast",
- * tune "zerolatency"), else libopenh264, else any H.264 encoder that opens.
+ * MP4 stream converter (streamconv.h). Pictures are full-range BT.601
+ * YCbCr (MAV_P264_CameraToI420 makes them from the camera's frames) and the
+ * stream's VUI says so. Frames come out as Annex-B access units; every
+ * key frame carries its SPS and PPS, so a file can begin at any key frame.
+ * The work is done by libavcodec: libx264 (preset "ultrafast", tune
+ * "zerolatency"), else libopenh264, else any H.264 encoder that opens.
  *
  * Conventions
  *   - A handle belongs to one thread at a time; different handles may be used
@@ -119,6 +121,16 @@ void MAV_P264_Enc_Close(void* handle);
  * w and h must be even and positive; returns 0, or MAV_P264_ERR_ARGUMENT
  * with nothing written. */
 int MAV_P264_Uyvy422ToI420(const uint8_t* uyvy, int w, int h, uint8_t* y, uint8_t* u, uint8_t* v);
+
+/* The camera's frame as the encoder's picture: as MAV_P264_Uyvy422ToI420,
+ * with the chroma moved to BT.601's scale. The camera's Y is full range and
+ * its U and V are on the scale the program shows them with
+ * (R = Y + 1.13983 (V - 128), G = Y - 0.5806 (V - 128) - 0.39465 (U - 128),
+ * B = Y + 2.03211 (U - 128)); the picture is full-range BT.601 YCbCr
+ * (Cb - 128 = 1.14679 (U - 128), Cr - 128 = 0.81300 (V - 128), rounded and
+ * clamped), which the encoded stream announces, so a decoder shows the
+ * colours of the live view. Same arguments and results. */
+int MAV_P264_CameraToI420(const uint8_t* uyvy, int w, int h, uint8_t* y, uint8_t* u, uint8_t* v);
 
 /* ------------------------------------------------------------------------ */
 /* Layout checks                                                             */

@@ -80,6 +80,12 @@ bool H264Encoder::openCodec(const AVCodec* codec, int width, int height, int fps
     context->width = width;
     context->height = height;
     context->pix_fmt = AV_PIX_FMT_YUV420P;
+    // The pictures are full-range BT.601 (see MAV_P264_CameraToI420); the
+    // stream's VUI says so, or decoders take them for limited range.
+    context->color_range = AVCOL_RANGE_JPEG;
+    context->colorspace = AVCOL_SPC_SMPTE170M;
+    context->color_primaries = AVCOL_PRI_SMPTE170M;
+    context->color_trc = AVCOL_TRC_SMPTE170M;
     context->time_base = AVRational{1, fps};
     context->framerate = AVRational{fps, 1};
     context->gop_size = fps * 2;  // a key frame every two seconds

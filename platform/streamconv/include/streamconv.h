@@ -8,15 +8,20 @@
  *   StreamConv_IsReady        is the converter usable?
  *   StreamConv_OpenFile       creates the file, gives the handle
  *   StreamConv_SetVideoFormat picture size and frame rate, once, before the first frame
- *   StreamConv_WriteFrame     one access unit per call
+ *   StreamConv_WriteFrameAt   one access unit per call, with its capture time
+ *                             (or StreamConv_WriteFrame, at the nominal rate)
  *   StreamConv_FinishFile     writes the index (moov); the file is playable after it
  *   StreamConv_CloseFile      closes the file and frees the handle
  *   StreamConv_Release        after the last file of a recording
  *
  * The file header is written at the first key frame, whose SPS and PPS become
- * the stream's decoder configuration; frames before it are dropped. Frame n
- * (counted from 0 at that key frame) gets the time stamp n / fps and lasts
- * 1 / fps, so a file of N frames lasts N / fps seconds.
+ * the stream's decoder configuration; frames before it are dropped. The file's
+ * clock starts at that key frame. A frame written with StreamConv_WriteFrameAt
+ * carries its capture time, so the file lasts as long as it was recorded at
+ * any camera rate and over dropped frames; StreamConv_WriteFrame stamps frame
+ * n (counted from 0 at the key frame) n / fps. A frame lasts until the next
+ * one, the last one 1 / fps. The file says that its pictures are full-range
+ * BT.601, as h264enc's are.
  *
  * Conventions
  *   - Results are int: 0 (STREAMCONV_OK) on success, otherwise a positive
@@ -64,14 +69,21 @@ int StreamConv_IsReady(void);
  * the new handle. Otherwise *handle is null and no file was created. */
 int StreamConv_OpenFile(int type, const char* path, int pathLen, void** handle);
 
-/* Picture size (even, 2..8192) and frame rate of the time stamps (1..120 per
- * second). Once, after OpenFile and before the first WriteFrame. */
+/* Picture size (even, 2..8192) and the nominal frame rate (1..120 per
+ * second): WriteFrame's time stamps and the last frame's duration. Once,
+ * after OpenFile and before the first frame. */
 int StreamConv_SetVideoFormat(void* handle, int width, int height, int fps);
 
 /* Writes one encoded frame: an Annex-B access unit (starting with a
  * 00 00 01 or 00 00 00 01 start code). A frame before the first key frame
  * with SPS and PPS is dropped and gives 0. */
 int StreamConv_WriteFrame(void* handle, const uint8_t* data, int length);
+
+/* Writes one encoded frame as WriteFrame does, stamped with its capture
+ * time in microseconds on any steady clock of the caller. The first frame
+ * written opens the file's clock at 0; a time not later than the previous
+ * frame's is moved just after it (time stamps only go forward). */
+int StreamConv_WriteFrameAt(void* handle, const uint8_t* data, int length, int64_t captureUs);
 
 /* First closing step: writes the index (moov) and flushes the file. Non-zero
  * when anything of the file failed to be written, or no frame was recorded. */

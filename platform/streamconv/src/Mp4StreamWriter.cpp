@@ -19,6 +19,9 @@ namespace {
 
 const int kMaxSide = 8192;
 const int kMaxFps = 120;
+// The file's time base: 90 kHz, the customary video clock, exact for
+// millisecond capture times and for the nominal rates 25, 30 and 50.
+const AVRational kTimeBase{1, 90000};
 
 }  // namespace
 
@@ -68,13 +71,29 @@ int Mp4StreamWriter::setVideoFormat(int width, int height, int fps)
     par->format = AV_PIX_FMT_YUV420P;
     par->width = width;
     par->height = height;
-    stream_->time_base = AVRational{1, fps};
+    // h264enc's pictures are full-range BT.601; without saying so, players
+    // take them for limited range and stretch the colours.
+    par->color_range = AVCOL_RANGE_JPEG;
+    par->color_space = AVCOL_SPC_SMPTE170M;
+    par->color_primaries = AVCOL_PRI_SMPTE170M;
+    par->color_trc = AVCOL_TRC_SMPTE170M;
+    stream_->time_base = kTimeBase;
     stream_->avg_frame_rate = AVRational{fps, 1};
     fps_ = fps;
     return STREAMCONV_OK;
 }
 
 int Mp4StreamWriter::writeFrame(const uint8_t* data, int length)
+{
+    return write(data, length, false, 0);
+}
+
+int Mp4StreamWriter::writeFrameAt(const uint8_t* data, int length, int64_t captureUs)
+{
+    return write(data, length, true, captureUs);
+}
+
+int Mp4StreamWriter::write(const uint8_t* data, int length, bool timed, int64_t captureUs)
 {
     if (!data || length <= 0) return STREAMCONV_ERR_ARGUMENT;
     if (failed_) return STREAMCONV_ERR_WRITE;
@@ -87,7 +106,14 @@ int Mp4StreamWriter::writeFrame(const uint8_t* data, int length)
         if (!scan.idr || !scan.sps || !scan.pps) return STREAMCONV_OK;
         const int header = writeHeader(scan);
         if (header != STREAMCONV_OK) return header;
+        originUs_ = captureUs;
     }
+    int64_t ts = timed ? av_rescale_q(captureUs - originUs_, AVRational{1, 1000000}, kTimeBase)
+                       : av_rescale_q(frames_, AVRational{1, fps_}, kTimeBase);
+    // The muxer needs rising time stamps: a clock that stood still or went
+    // back puts the frame just after the previous one.
+    if (ts <= lastTs_) ts = lastTs_ + 1;
+
     buffer_.resize(size_t(length) + AV_INPUT_BUFFER_PADDING_SIZE);
     std::memcpy(buffer_.data(), data, size_t(length));
     std::memset(buffer_.data() + length, 0, AV_INPUT_BUFFER_PADDING_SIZE);
@@ -96,17 +122,20 @@ int Mp4StreamWriter::writeFrame(const uint8_t* data, int length)
     packet_->data = buffer_.data();
     packet_->size = length;
     packet_->stream_index = stream_->index;
-    packet_->pts = frames_;
-    packet_->dts = frames_;
-    packet_->duration = 1;
+    packet_->pts = ts;
+    packet_->dts = ts;
+    // The muxer takes each frame's length from the next frame's time; this
+    // one counts for the last frame only.
+    packet_->duration = av_rescale_q(1, AVRational{1, fps_}, kTimeBase);
     packet_->flags = scan.idr ? AV_PKT_FLAG_KEY : 0;
-    av_packet_rescale_ts(packet_, AVRational{1, fps_}, stream_->time_base);
+    av_packet_rescale_ts(packet_, kTimeBase, stream_->time_base);
     // One stream: nothing to interleave, and the packet is written straight
     // from our buffer.
     const int written = av_write_frame(format_, packet_);
     av_packet_unref(packet_);
     if (written < 0 || ioFailed()) return fail();
     ++frames_;
+    lastTs_ = ts;
     return STREAMCONV_OK;
 }
 

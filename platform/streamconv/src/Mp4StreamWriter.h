@@ -24,11 +24,15 @@ public:
     // The operations of streamconv.h, with its results.
     int setVideoFormat(int width, int height, int fps);
     int writeFrame(const uint8_t* data, int length);
+    int writeFrameAt(const uint8_t* data, int length, int64_t captureUs);
     int finish();
     int close();
 
 private:
     Mp4StreamWriter() = default;
+    // One frame, stamped with its capture time when timed, else with its
+    // number at the nominal rate.
+    int write(const uint8_t* data, int length, bool timed, int64_t captureUs);
     int writeHeader(const AnnexBScan& keyFrame);
     int fail();
     bool ioFailed() const;
@@ -39,7 +43,9 @@ private:
     std::vector<uint8_t> buffer_;        // the frame being written, with libavformat's zeroed padding
     std::string path_;
     int fps_ = 0;         // 0 until the video format is set
-    int64_t frames_ = 0;  // frames written, the next frame's time stamp
+    int64_t frames_ = 0;      // frames written
+    int64_t originUs_ = 0;    // capture time of the first frame written: the file's 0
+    int64_t lastTs_ = -1;     // time stamp of the last frame written (1/90000 s); -1 = none
     bool headerWritten_ = false;
     bool finished_ = false;
     bool failed_ = false;

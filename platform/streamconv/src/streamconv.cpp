@@ -58,6 +58,16 @@ extern "C" int StreamConv_WriteFrame(void* handle, const uint8_t* data, int leng
     }
 }
 
+extern "C" int StreamConv_WriteFrameAt(void* handle, const uint8_t* data, int length, int64_t captureUs)
+{
+    if (!handle) return STREAMCONV_ERR_ARGUMENT;
+    try {
+        return writerOf(handle)->writeFrameAt(data, length, captureUs);
+    } catch (const std::bad_alloc&) {
+        return STREAMCONV_ERR_NO_MEMORY;
+    }
+}
+
 extern "C" int StreamConv_FinishFile(void* handle)
 {
     if (!handle) return STREAMCONV_ERR_ARGUMENT;

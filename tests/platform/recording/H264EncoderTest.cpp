@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+extern "C" {
+#include <libavutil/pixfmt.h>
+}
+
 #include <cstdint>
 #include <cstring>
 #include <functional>
@@ -138,6 +142,18 @@ TEST(H264EncoderStart, EveryPictureGivesOneAnnexBFrameAndKeyFramesCarryParameter
     EXPECT_EQ(keys[0], 0);
     for (size_t k = 1; k < keys.size(); ++k)
         EXPECT_LE(keys[k] - keys[k - 1], 2 * fps) << "key frames two seconds apart";
+}
+
+// The pictures are full-range BT.601: the stream says so, so a decoder does
+// not take them for limited range.
+TEST(H264EncoderStart, TheStreamSaysFullRangeBt601)
+{
+    const std::vector<I420Picture> decoded = decodeAccessUnits(encodeMovingPictures(160, 128, 10, 3));
+    ASSERT_EQ(decoded.size(), 3u);
+    for (const I420Picture& picture : decoded) {
+        EXPECT_EQ(picture.colorRange, AVCOL_RANGE_JPEG);
+        EXPECT_EQ(picture.colorSpace, AVCOL_SPC_SMPTE170M);
+    }
 }
 
 TEST(H264EncoderStart, HonoursLineSizesWiderThanThePlanes)

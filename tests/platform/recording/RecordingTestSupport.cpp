@@ -132,7 +132,10 @@ namespace {
 I420Picture pictureOf(const AVFrame* frame)
 {
     I420Picture p;
-    if (frame->format != AV_PIX_FMT_YUV420P) return p;
+    // Full-range streams decode as the "J" (JPEG range) variant of I420.
+    if (frame->format != AV_PIX_FMT_YUV420P && frame->format != AV_PIX_FMT_YUVJ420P) return p;
+    p.colorRange = frame->color_range;
+    p.colorSpace = frame->colorspace;
     p.width = frame->width;
     p.height = frame->height;
     p.bytes.resize(size_t(p.width) * p.height * 3 / 2);
@@ -243,6 +246,10 @@ FileReport readRecordedFile(const std::string& path, bool decode)
     report.height = stream->codecpar->height;
     if (stream->duration != AV_NOPTS_VALUE)
         report.durationSeconds = double(stream->duration) * av_q2d(stream->time_base);
+    report.colorRange = stream->codecpar->color_range;
+    report.colorSpace = stream->codecpar->color_space;
+    report.colorPrimaries = stream->codecpar->color_primaries;
+    report.colorTransfer = stream->codecpar->color_trc;
 
     AVCodecContext* decoder = decode ? openDecoder(stream->codecpar) : nullptr;
     AVFrame* frame = av_frame_alloc();
@@ -251,6 +258,7 @@ FileReport readRecordedFile(const std::string& path, bool decode)
         if (packet->stream_index == videoIndex) {
             if (packet->flags & AV_PKT_FLAG_KEY) report.keyPackets.push_back(report.packets);
             ++report.packets;
+            report.packetSeconds.push_back(double(packet->pts) * av_q2d(stream->time_base));
             if (decoder) decodePacket(decoder, packet, frame, &report.decoded);
         }
         av_packet_unref(packet);

@@ -19,6 +19,8 @@ struct I420Picture {
     int width = 0;
     int height = 0;
     std::vector<uint8_t> bytes;
+    int colorRange = 0;  // AVColorRange and AVColorSpace the decoder found in the stream
+    int colorSpace = 0;
     const uint8_t* y() const { return bytes.data(); }
     const uint8_t* u() const { return bytes.data() + size_t(width) * height; }
     const uint8_t* v() const { return u() + size_t(width / 2) * (height / 2); }
@@ -60,6 +62,11 @@ struct FileReport {
     int height = 0;
     int packets = 0;
     double durationSeconds = 0;
+    std::vector<double> packetSeconds;  // time stamp of each packet
+    int colorRange = 0;                 // AVColorRange, AVColorSpace, AVColorPrimaries, AVColorTransferCharacteristic
+    int colorSpace = 0;                 // of the file's stream
+    int colorPrimaries = 0;
+    int colorTransfer = 0;
     std::vector<int> keyPackets;   // packet indices flagged as key frames (libavformat's parser finds them too)
     bool hasSyncTable = false;     // the file's own key frame index (stss box) exists
     std::vector<int> syncSamples;  // its entries, as 0-based frame indices

@@ -11,6 +11,7 @@
 
 extern "C" {
 #include <libavcodec/codec_id.h>
+#include <libavutil/pixfmt.h>
 }
 
 #include <cstdint>
@@ -176,6 +177,61 @@ TEST(StreamConverterFrames, FramesBeforeTheFirstKeyFrameAreDropped)
     EXPECT_EQ(report.syncSamples, std::vector<int>{0});
     EXPECT_EQ(int(report.decoded.size()), report.packets);
     EXPECT_NEAR(report.durationSeconds, report.packets / 10.0, 0.1);
+}
+
+// Frames written with their capture times keep them: gaps where frames were
+// dropped and a camera faster than the nominal rate make a file as long as
+// the recording. Times that do not rise are moved just after the previous.
+TEST(StreamConverterFrames, FramesKeepTheirCaptureTimes)
+{
+    TempFolder dir;
+    const std::string path = dir.file("timed.mp4");
+    void* handle = openFile(path);
+    ASSERT_NE(handle, nullptr);
+    ASSERT_EQ(StreamConv_SetVideoFormat(handle, 160, 128, 10), 0);
+    // Capture times in ms on the caller's clock, starting anywhere.
+    std::vector<int64_t> capturedMs;
+    for (int i = 0; i < 10; ++i) capturedMs.push_back(5000 + i * 50);   // 20 a second
+    for (int i = 0; i < 10; ++i) capturedMs.push_back(6500 + i * 100);  // after a second of dropped frames
+    capturedMs.push_back(capturedMs.back());                            // a clock that stood still
+    for (int i = 1; i <= 5; ++i) capturedMs.push_back(7400 + i * 100);
+    ASSERT_EQ(capturedMs.size(), clip().size());
+    for (size_t i = 0; i < clip().size(); ++i) {
+        EXPECT_EQ(StreamConv_WriteFrameAt(handle, clip()[i].data(), int(clip()[i].size()), capturedMs[i] * 1000), 0)
+            << i;
+    }
+    EXPECT_EQ(StreamConv_FinishFile(handle), 0);
+    EXPECT_EQ(StreamConv_CloseFile(handle), 0);
+
+    const FileReport report = readRecordedFile(path, true);
+    ASSERT_TRUE(report.opened);
+    ASSERT_EQ(report.packetSeconds.size(), clip().size());
+    for (size_t i = 0; i < clip().size(); ++i) {
+        SCOPED_TRACE(i);
+        const double expected = double(capturedMs[i] - capturedMs[0]) / 1000.0;
+        if (i == 20) {
+            EXPECT_GT(report.packetSeconds[i], report.packetSeconds[i - 1]);
+            EXPECT_NEAR(report.packetSeconds[i], expected, 0.001);
+        } else {
+            EXPECT_NEAR(report.packetSeconds[i], expected, 1e-4);
+        }
+    }
+    // The last frame lasts one period of the nominal rate.
+    EXPECT_NEAR(report.durationSeconds, double(capturedMs.back() - capturedMs[0]) / 1000.0 + 0.1, 1e-3);
+    EXPECT_EQ(report.decoded.size(), clip().size());
+}
+
+// The file says what the stream says: full-range BT.601 pictures.
+TEST(StreamConverterFrames, TheFileSaysFullRangeBt601)
+{
+    TempFolder dir;
+    record(dir.file("colour.mp4"), clip());
+    const FileReport report = readRecordedFile(dir.file("colour.mp4"), false);
+    ASSERT_TRUE(report.opened);
+    EXPECT_EQ(report.colorRange, AVCOL_RANGE_JPEG);
+    EXPECT_EQ(report.colorSpace, AVCOL_SPC_SMPTE170M);
+    EXPECT_EQ(report.colorPrimaries, AVCOL_PRI_SMPTE170M);
+    EXPECT_EQ(report.colorTransfer, AVCOL_TRC_SMPTE170M);
 }
 
 TEST(StreamConverterFrames, NothingRecordedLeavesNoFile)

@@ -58,6 +58,36 @@ TEST(UyvyToI420, OneBlockPinsLayoutAndRounding)
     EXPECT_EQ(out.v, (std::vector<uint8_t>{128}));  // (255 + 0 + 1) / 2
 }
 
+// The camera's frames: the same layout, the chroma moved to BT.601's scale
+// (a full-range BT.601 decoder then shows the live view's colours).
+TEST(CameraToI420, MovesTheChromaToBt601AndKeepsTheLuma)
+{
+    struct Case {
+        uint8_t top, bottom;  // one chroma sample in the two rows of its block
+        uint8_t u, v;         // the picture's Cb and Cr for it as U and as V
+    };
+    const Case cases[] = {
+        {128, 128, 128, 128},  // neutral stays neutral
+        {224, 224, 238, 206},  // 96 above: 1.14679 and 0.81300 times that, rounded
+        {16, 16, 0, 37},       // 112 below: Cb clamps at 0
+        {255, 255, 255, 231},  // Cb clamps at 255
+        {0, 1, 0, 24},         // the rows' mean (0.5) first
+        {200, 100, 153, 146},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << int(c.top) << "/" << int(c.bottom));
+        const std::vector<uint8_t> uyvy = {c.top, 10, c.top, 20, c.bottom, 30, c.bottom, 40};
+        uint8_t y[4] = {}, u = 0, v = 0;
+        ASSERT_EQ(MAV_P264_CameraToI420(uyvy.data(), 2, 2, y, &u, &v), 0);
+        EXPECT_EQ(std::vector<uint8_t>(y, y + 4), (std::vector<uint8_t>{10, 20, 30, 40}));
+        EXPECT_EQ(int(u), int(c.u));
+        EXPECT_EQ(int(v), int(c.v));
+    }
+    uint8_t plane[4];
+    EXPECT_EQ(MAV_P264_CameraToI420(nullptr, 2, 2, plane, plane, plane), MAV_P264_ERR_ARGUMENT);
+    EXPECT_EQ(MAV_P264_CameraToI420(plane, 3, 2, plane, plane, plane), MAV_P264_ERR_ARGUMENT);
+}
+
 struct Size {
     int w, h;
 };
