@@ -1,8 +1,8 @@
 #include "QDevInfo.h"
 
 #include <QEvent>
-#include <QGridLayout>
 #include <QLabel>
+#include <QVariant>
 #include <QVBoxLayout>
 
 #include "AppHelpers.h"
@@ -34,22 +34,25 @@ QDevInfo::QDevInfo(QWidget* parent) : QWidget(parent)
 {
     setObjectName("QDevInfo");
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
+    // The panel sits in the 254 px column: each caption over its value, so
+    // that long names and captions ("Software Version") keep the width.
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(30, 30, 10, 10);
-    auto* grid = new QGridLayout();
-    grid->setHorizontalSpacing(10);
-    grid->setVerticalSpacing(8);
+    outer->setSpacing(14);
     for (int r = 0; r < kRows; ++r) {
         captions_[r] = new QLabel(this);
         captions_[r]->setObjectName(kFields[r].captionName);
-        captions_[r]->setFixedSize(200, 32);
+        captions_[r]->setProperty("caption", QVariant(true));
         values_[r] = new QLabel(this);
         values_[r]->setObjectName(kFields[r].valueName);
         values_[r]->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        grid->addWidget(captions_[r], r, 0);
-        grid->addWidget(values_[r], r, 1);
+        values_[r]->setWordWrap(true);
+        auto* pair = new QVBoxLayout;
+        pair->setSpacing(4);
+        pair->addWidget(captions_[r]);
+        pair->addWidget(values_[r]);
+        outer->addLayout(pair);
     }
-    outer->addLayout(grid);
     outer->addStretch(1);
     // The style sheet styles every label of the panel by one name.
     for (int r = 0; r < kRows; ++r) {

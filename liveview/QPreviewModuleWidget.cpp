@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "QIconTextRBtn.h"
 #include "QGainModeSwitch.h"
 #include "QGlobalThermalSetting.h"
@@ -15,6 +17,9 @@
 namespace {
 
 constexpr int kResultTableMinHeight = 328;
+// Header and three rows: what the table keeps beside an open page that
+// needs the rest of the column.
+constexpr int kResultTableLeastHeight = 124;
 
 using P = QPreviewModuleWidget;
 
@@ -199,6 +204,33 @@ void QPreviewModuleWidget::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LanguageChange) retranslate();
     QWidget::changeEvent(event);
+}
+
+bool QPreviewModuleWidget::event(QEvent* event)
+{
+    // A page opened, closed, or changed its rows or texts.
+    if (event->type() == QEvent::LayoutRequest) fitResultTable();
+    return QWidget::event(event);
+}
+
+void QPreviewModuleWidget::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    fitResultTable();
+}
+
+void QPreviewModuleWidget::fitResultTable()
+{
+    // The table keeps its full height unless an open page needs the room;
+    // then it gives way down to a few rows and scrolls.
+    int room = height();
+    for (int s = 0; s < SectionCount; ++s) {
+        if (kSections[s].layoutIndex < 0) continue;
+        if (!headers_[s]->isHidden()) room -= headers_[s]->height() + innerLayout_->spacing();
+        if (s != TemperResultSection && !pages_[s]->isHidden())
+            room -= pages_[s]->sizeHint().height() + innerLayout_->spacing();
+    }
+    result_->setMinimumHeight(std::clamp(room, kResultTableLeastHeight, kResultTableMinHeight));
 }
 
 void QPreviewModuleWidget::setHeaderArrow(Section section, bool open)

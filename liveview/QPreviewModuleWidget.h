@@ -2,7 +2,8 @@
 // each over the page it opens. The rule temperature table opens and closes
 // on its own; of the other five pages (gain mode, rule property, global
 // thermal settings, second calibration, isotherm) at most one is open. The
-// second calibration and isotherm headers are never shown.
+// second calibration and isotherm headers are never shown. An open page
+// takes the room it needs from the result table, down to a few rows.
 //
 // The panel is the one object through which the live page talks to the
 // pages: it re-emits their requests under its own signals and hands results
@@ -148,7 +149,9 @@ public slots:
     void setGainModeRetSlot(bool bRet, int nMode);
 
 protected:
+    bool event(QEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void buildForm();
@@ -162,6 +165,9 @@ private:
     // Opens the page of an accordion section and closes the others, or
     // closes it when it is open.
     void toggleAccordionPage(Section section);
+    // Lowers the result table's minimum height so that an open page fits
+    // the panel's height beside it.
+    void fitResultTable();
 
     QVBoxLayout* outerLayout_ = nullptr;                  // owned by this widget
     QVBoxLayout* innerLayout_ = nullptr;                  // owned by outerLayout_

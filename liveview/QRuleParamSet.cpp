@@ -19,13 +19,16 @@ namespace {
 
 using P = QRuleParamSet;
 
-constexpr int kLabelWidth = 85;
 constexpr int kFieldWidth = 100;
 constexpr int kRowHeight = 26;
 constexpr int kButtonHeight = 32;
 constexpr int kSideMargin = 16;
+constexpr int kColumnSpacing = 12;
 // The panel column is 254 px wide; the title and group rows span it.
 constexpr int kSpanWidth = 254 - 2 * kSideMargin;
+// Captions take what the fields leave of the span, so the longest ones
+// ("Reflected Temp") are not cut.
+constexpr int kLabelWidth = kSpanWidth - kColumnSpacing - kFieldWidth;
 
 // Grid rows of the page; the captioned rows follow the table below.
 constexpr int kGroupGridRow = 0;
@@ -104,7 +107,7 @@ void QRuleParamSet::buildForm()
     setObjectName(QStringLiteral("QRuleParamSet"));
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(kSideMargin, 8, kSideMargin, 12);
-    grid->setHorizontalSpacing(12);
+    grid->setHorizontalSpacing(kColumnSpacing);
     grid->setVerticalSpacing(8);
 
     m_groupLabel = captionLabel(this);

@@ -503,7 +503,7 @@ TEST_F(SkinSheetTest, StylesTheLivePage)
     EXPECT_EQ(side->palette().color(QPalette::Window), QColor("#232323"));
     EXPECT_EQ(video->palette().color(QPalette::Window), QColor("#1E1E1E"));
     EXPECT_EQ(view->palette().color(QPalette::Window), QColor("#1E1E1E"));
-    EXPECT_EQ(freeze->font().pixelSize(), 11);
+    EXPECT_EQ(freeze->font().pixelSize(), 10);
     EXPECT_EQ(zoomField->palette().color(QPalette::Base), QColor("#292929"));
     for (QPushButton* b : {connect, standby}) {
         EXPECT_EQ(b->minimumSize(), QSize(28, 28));

@@ -1,12 +1,16 @@
 // The main window with the simulated camera playing on the live page, in
 // Chinese and in English, and once with the histogram window open, saved as
 // PNG files for a look (CI runs this under Xvfb). Checks what a glance
-// would: the video moves, the colour scale and the toolbar are there.
+// would: the video moves, the colour scale and the toolbar are there, and
+// the longest texts of the live page, the side panel and the device page
+// are whole in both languages.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QGraphicsView>
 #include <QCheckBox>
@@ -21,11 +25,14 @@
 #include "DeviceSdkWrapper.h"
 #include "FakeUiPrompts.h"
 #include "MainWindow.h"
+#include "QCtrlModuleWidget.h"
+#include "QDeviceInfoModule.h"
 #include "QIconTextRBtn.h"
 #include "QIsothermParams.h"
 #include "QPreviewModuleWidget.h"
 #include "QSecondCalibration.h"
 #include "QTempRule.h"
+#include "QTitleWidget.h"
 #include "SceneMouse.h"
 #include "SimCamera.h"
 #include "QVideoTemperShow.h"
@@ -135,7 +142,6 @@ struct ConnectedWindow {
             SIMCAM_SetScene(0, &scene);
         }
         QDir().mkpath(folder);
-        ConfigManager::getInstance().setLanguage(1);
         window.show();
         page = window.videoPreview();
     }
@@ -150,6 +156,13 @@ struct ConnectedWindow {
 
     FakeUiPrompts prompts;
     const QString folder = QString(CALIDRA_SCREENSHOT_DIR);
+    // The window loads its catalogue when it is built, so English goes first.
+    static bool startInEnglish()
+    {
+        ConfigManager::getInstance().setLanguage(1);
+        return true;
+    }
+    const bool english = startInEnglish();
     MainWindow window;
     QVideoPreviewModuleWidget* page = nullptr;
 };
@@ -270,6 +283,109 @@ TEST(LivePageScreenshot, SidePanelPages)
         alone->setSizePolicy(policy);
     }
     EXPECT_EQ(shot.prompts.count(FakeUiPrompts::Kind::Notice), 0);
+}
+
+
+// Whether a control shows the whole of its text: a wrapping label by its
+// height, anything else by its width.
+bool showsWholeText(const QWidget* w)
+{
+    const auto* label = qobject_cast<const QLabel*>(w);
+    if (label && label->wordWrap()) return label->heightForWidth(label->width()) <= label->height();
+    return w->sizeHint().width() <= w->width();
+}
+
+// The visible texts (labels and buttons) of an area, with their captions.
+QList<QWidget*> visibleTexts(QWidget* area)
+{
+    QList<QWidget*> texts;
+    for (QWidget* w : area->findChildren<QWidget*>()) {
+        const bool text = (qobject_cast<QLabel*>(w) && !qobject_cast<QLabel*>(w)->text().isEmpty()) ||
+                          (qobject_cast<QAbstractButton*>(w) && !qobject_cast<QAbstractButton*>(w)->text().isEmpty());
+        if (text && w->isVisibleTo(area)) texts << w;
+    }
+    return texts;
+}
+
+// Every text of the area is whole, lies inside the area and covers no
+// other.
+void expectTextsFit(QWidget* area, const QList<QWidget*>& texts)
+{
+    const QRect bounds(QPoint(0, 0), area->size());
+    for (int i = 0; i < texts.size(); ++i) {
+        const QWidget* w = texts[i];
+        SCOPED_TRACE(qobject_cast<const QLabel*>(w) ? qobject_cast<const QLabel*>(w)->text().toStdString()
+                                                    : qobject_cast<const QAbstractButton*>(w)->text().toStdString());
+        const QRect at(w->mapTo(area, QPoint(0, 0)), w->size());
+        EXPECT_TRUE(showsWholeText(w)) << "needs " << w->sizeHint().width() << " px, has " << w->width();
+        EXPECT_TRUE(bounds.contains(at)) << "lies inside " << area->objectName().toStdString();
+        for (int j = 0; j < i; ++j)
+            EXPECT_FALSE(at.intersects(QRect(texts[j]->mapTo(area, QPoint(0, 0)), texts[j]->size())))
+                << "covers another text";
+    }
+}
+
+// The pages with the longest texts at the window's 1080 x 720, in English
+// and, after the title bar's language button, in Chinese: the live page's
+// switches, the side panel's gain and rule pages (a rule selected, so every
+// row shows) and the device information page. Every text is whole, and the
+// panel's headers and pages stand one below the other inside the column.
+TEST(LivePageScreenshot, LongTextsFitInBothLanguages)
+{
+    ASSERT_TRUE(prepareApplication(*qobject_cast<QApplication*>(QCoreApplication::instance())));
+    ConnectedWindow live(true);
+    ASSERT_TRUE(live.connect());
+    MainWindow& window = live.window;
+    QVideoPreviewModuleWidget* page = live.page;
+    QPreviewModuleWidget* panel = page->sidePanel();
+    const SceneMouse mouse(page->sceneView());
+    page->sceneView()->setRectBtnSlots();
+    mouse.drag(mouse.at(0.09, 0.12), mouse.at(0.21, 0.28));
+    ASSERT_EQ(page->sceneView()->ruleItemList().size(), 1);
+    mouse.click(mouse.at(0.15, 0.20), Qt::LeftButton);
+
+    using P = QPreviewModuleWidget;
+    struct PanelPage {
+        P::Section section;
+        const char* file;
+    };
+    const PanelPage panelPages[] = {{P::GainModelSection, "gain"}, {P::RulePropertySection, "rule"}};
+    for (const char* language : {"en", "zh"}) {
+        SCOPED_TRACE(language);
+        const QString stem = live.folder + "/live_texts_" + language + "_";
+        window.ctrlModule()->setVideoPreviewModuleShowSlots();
+        expectTextsFit(page->moduleBar(),
+                       {page->freezeCheckBox(), page->hotpointCheckBox(), page->coldpointCheckBox()});
+        for (const PanelPage& open : panelPages) {
+            SCOPED_TRACE(open.file);
+            panel->header(open.section)->click();
+            ASSERT_FALSE(panel->page(open.section)->isHidden());
+            QTest::qWait(800);  // the page's reads from the camera come back
+            ASSERT_TRUE(window.grab().toImage().save(stem + open.file + ".png"));
+            expectTextsFit(panel->page(open.section), visibleTexts(panel->page(open.section)));
+            int below = 0;
+            for (P::Section s : {P::TemperResultSection, P::GainModelSection, P::RulePropertySection,
+                                 P::GlobalThermalSection}) {
+                for (QWidget* part : {static_cast<QWidget*>(panel->header(s)), panel->page(s)}) {
+                    if (part->isHidden()) continue;
+                    EXPECT_GE(part->y(), below) << "section " << s << " starts below the one above";
+                    below = part->geometry().bottom() + 1;
+                }
+            }
+            EXPECT_LE(below, panel->height()) << "the last header ends inside the panel";
+            panel->header(open.section)->click();
+        }
+        window.ctrlModule()->setDeviceInformationModuleShowSlots();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !page->deviceInfoModule()->isHidden(); }, 2000));
+        QTest::qWait(800);  // the worker's answer fills the values
+        ASSERT_TRUE(window.grab().toImage().save(stem + "device.png"));
+        const QList<QWidget*> texts = visibleTexts(page->deviceInfoModule());
+        EXPECT_EQ(texts.size(), 10) << "five captions, five values";
+        expectTextsFit(page->deviceInfoModule(), texts);
+        window.titleWidget()->languageButton()->click();
+    }
+    window.ctrlModule()->setVideoPreviewModuleShowSlots();
+    EXPECT_EQ(live.prompts.count(FakeUiPrompts::Kind::Notice), 0);
 }
 
 }  // namespace

@@ -237,7 +237,7 @@ TEST_F(RuleParamPageTest, FormFitsThePanelColumn)
         SCOPED_TRACE(captions[r]);
         EXPECT_EQ(page.rowLabel(Page::Row(r))->text(), captions[r]);
         EXPECT_EQ(page.rowLabel(Page::Row(r))->objectName(), "Label_FF_85_14");
-        EXPECT_EQ(page.rowLabel(Page::Row(r))->size(), QSize(85, 26));
+        EXPECT_EQ(page.rowLabel(Page::Row(r))->size(), QSize(110, 26));
         if (r != Page::EnableRow) {
             EXPECT_EQ(page.field(Page::Row(r))->size(), QSize(100, 26));
         }
