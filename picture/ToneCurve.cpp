@@ -4,15 +4,44 @@
 
 namespace enhance {
 
-FrameHistogram CountHistogram(const uint16_t* values, size_t count)
+void HistogramCounter::addClamped(const uint16_t* values, size_t count)
+{
+    uint64_t sum = 0;
+    size_t i = 0;
+    for (; i + 4 <= count; i += 4) {
+        ++parts_[0][(values[i] >> 4) + 1];
+        ++parts_[1][(values[i + 1] >> 4) + 1];
+        ++parts_[2][(values[i + 2] >> 4) + 1];
+        ++parts_[3][(values[i + 3] >> 4) + 1];
+        sum += uint32_t(values[i]) + values[i + 1] + values[i + 2] + values[i + 3];
+    }
+    for (; i < count; ++i) {
+        ++parts_[0][(values[i] >> 4) + 1];
+        sum += values[i];
+    }
+    sum_ += sum;
+}
+
+FrameHistogram HistogramCounter::total() const
 {
     FrameHistogram h;
-    for (size_t i = 0; i < count; ++i) {
-        const uint16_t v = ClampRaw(values[i]);
-        ++h.bins[(v >> 4) + 1];
-        h.sum += v;
-    }
+    for (size_t k = 0; k < kToneNodes; ++k) h.bins[k] = parts_[0][k] + parts_[1][k] + parts_[2][k] + parts_[3][k];
+    h.sum = sum_;
     return h;
+}
+
+FrameHistogram CountHistogram(const uint16_t* values, size_t count)
+{
+    // A row at a time through the stack, clamped on the way.
+    constexpr size_t kChunk = 1024;
+    uint16_t clamped[kChunk];
+    HistogramCounter counter;
+    for (size_t start = 0; start < count; start += kChunk) {
+        const size_t n = std::min(kChunk, count - start);
+        for (size_t i = 0; i < n; ++i) clamped[i] = ClampRaw(values[start + i]);
+        counter.addClamped(clamped, n);
+    }
+    return counter.total();
 }
 
 ToneStats ComputeToneStats(const FrameHistogram& h, uint16_t width, uint16_t height)
@@ -112,8 +141,12 @@ NodeTable PlateauEqualise(const Histogram& h, const ToneStats& s)
 
 ToneCurve BuildToneCurve(const uint16_t* frame, uint16_t width, uint16_t height)
 {
+    return BuildToneCurve(CountHistogram(frame, size_t(width) * height), width, height);
+}
+
+ToneCurve BuildToneCurve(const FrameHistogram& h, uint16_t width, uint16_t height)
+{
     const size_t n = size_t(width) * height;
-    const FrameHistogram h = CountHistogram(frame, n);
     const ToneStats s = ComputeToneStats(h, width, height);
     ToneCurve curve;
     if (s.hi == s.lo) {

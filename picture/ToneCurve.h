@@ -35,6 +35,20 @@ struct FrameHistogram {
     uint64_t sum = 0;  // of the clamped values
 };
 
+// Counts a frame a stretch at a time (a row as it is copied, say). Four
+// partial histograms in turn: on a quiet scene neighbours share a bin, and
+// one counter would make every increment wait for the one before.
+class HistogramCounter {
+public:
+    // values must already be clamped to kMaxRawValue.
+    void addClamped(const uint16_t* values, size_t count);
+    FrameHistogram total() const;
+
+private:
+    std::array<Histogram, 4> parts_{};
+    uint64_t sum_ = 0;
+};
+
 FrameHistogram CountHistogram(const uint16_t* values, size_t count);
 
 // Statistics of one frame. On a flat frame (hi == lo) the ramp holds the
@@ -64,6 +78,8 @@ NodeTable PlateauEqualise(const Histogram& h, const ToneStats& stats);
 // The whole curve of a width x height frame: the centre for a flat frame,
 // the ramp alone for frames under 3 x 3 or 26 pixels, else the blend.
 ToneCurve BuildToneCurve(const uint16_t* frame, uint16_t width, uint16_t height);
+// The same from the histogram of such a frame, counted already.
+ToneCurve BuildToneCurve(const FrameHistogram& h, uint16_t width, uint16_t height);
 
 // Grey level of a value (1 ... 16383) on the curve, interpolated between
 // the nodes around it; a falling or level stretch keeps the lower node.

@@ -1,8 +1,13 @@
 // The padded frame with its mirrored border, the self-guided filter's
-// coefficient planes and the base layer, on tiny frames worked out by hand.
+// coefficient planes and the base layer, on tiny frames worked out by hand;
+// the filter's weight for every variance; the staged steps against the one
+// sweep, on every kernel set.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <random>
+#include <utility>
 #include <vector>
 
 #include "EnhanceContext.h"
@@ -160,6 +165,68 @@ TEST(EnhanceBaseLayer, UniformFrameSitsJustBelowItsValue)
         EXPECT_EQ(plane(context.a(), 36), std::vector<uint16_t>(36, c.a)) << c.value;
         EXPECT_EQ(plane(context.b(), 36), std::vector<uint16_t>(36, c.b)) << c.value;
         EXPECT_EQ(plane(context.base(), 16), std::vector<uint16_t>(16, c.base)) << c.value;
+    }
+}
+
+TEST(EnhanceSmoothingWeight, EveryVarianceGivesTheIntegerQuotient)
+{
+    for (int32_t var = 0; var <= 0x7FFFF; ++var) {
+        const uint64_t exact = uint64_t(var) * 16384 / uint64_t(var + 51200);
+        ASSERT_EQ(enhance::SmoothingWeight(var), exact) << var;
+    }
+}
+
+TEST(EnhanceKernels, StagedStepsAndTheSweepAgreeOnEveryKernelSet)
+{
+    // Noise over the full 14 bits (large variances) and a smooth slope
+    // (small ones), at widths off every vector length.
+    struct Case {
+        uint16_t width, height;
+        bool noisy;
+    };
+    const Case cases[] = {{37, 23, true}, {64, 48, false}, {131, 9, true}, {3, 70, false}};
+    using Kernels = EnhanceContext::Kernels;
+    enhance::ToneCurve curve;
+    for (size_t k = 0; k < curve.size(); ++k) curve[k] = uint16_t(std::min<size_t>(16 * k + 300, 255 * 64));
+    for (const Case& c : cases) {
+        std::mt19937 rng(c.width);
+        std::vector<uint16_t> frame(size_t(c.width) * c.height);
+        for (size_t i = 0; i < frame.size(); ++i)
+            frame[i] = c.noisy ? uint16_t(rng() % 16384) : uint16_t(5000 + 3 * (i % c.width) + i / c.width);
+
+        std::vector<uint8_t> firstOut;
+        EnhanceContext first;
+        for (const Kernels k : {Kernels::Baseline, EnhanceContext::bestKernels()}) {
+            EnhanceContext staged;
+            staged.useKernels(k);
+            ASSERT_EQ(staged.kernels(), k);
+            ASSERT_TRUE(staged.allocate(c.width, c.height));
+            staged.loadFrame(frame.data());
+            staged.computeCoefficients();
+            staged.computeBase();
+            std::vector<uint8_t> stagedOut(frame.size());
+            staged.map(curve, stagedOut.data());
+
+            EnhanceContext swept;
+            swept.useKernels(k);
+            ASSERT_TRUE(swept.allocate(c.width, c.height));
+            swept.loadFrame(frame.data());
+            std::vector<uint8_t> sweptOut(frame.size());
+            swept.filterAndMap(curve, sweptOut.data());
+            EXPECT_EQ(sweptOut, stagedOut) << c.width << "x" << c.height;
+
+            if (firstOut.empty()) {
+                firstOut = stagedOut;
+                first = std::move(staged);
+                continue;
+            }
+            const size_t planeCount = first.planeStride() * (c.height + 2u);
+            EXPECT_EQ(plane(staged.a(), planeCount), plane(first.a(), planeCount)) << c.width << "x" << c.height;
+            EXPECT_EQ(plane(staged.b(), planeCount), plane(first.b(), planeCount)) << c.width << "x" << c.height;
+            EXPECT_EQ(plane(staged.base(), frame.size()), plane(first.base(), frame.size()))
+                << c.width << "x" << c.height;
+            EXPECT_EQ(stagedOut, firstOut) << c.width << "x" << c.height;
+        }
     }
 }
 

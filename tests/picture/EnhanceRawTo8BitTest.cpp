@@ -1,6 +1,8 @@
 // EnhanceRawTo8Bit as the picture store sees it: refusals, known pictures on
 // tiny frames, the caller's curve, whole frames against the plain reference
-// on both sides of 524288 pixels, and calls from several threads at once.
+// on both sides of 524288 pixels, and calls from several threads at once;
+// a context reused over frames of changing size and parameters, and the
+// baseline kernels, against fresh calls.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,9 +10,11 @@
 #include <cstdint>
 #include <cstring>
 #include <random>
+#include <string>
 #include <thread>
 #include <vector>
 
+#include "EnhanceContext.h"
 #include "EnhanceRawTo8Bit.h"
 #include "EnhanceReference.h"
 #include "ToneCurve.h"
@@ -304,6 +308,71 @@ TEST(EnhanceRawTo8Bit, ConcurrentCallsGiveTheSerialResults)
         });
     for (std::thread& thread : threads) thread.join();
     EXPECT_EQ(mismatches, std::vector<int>(jobs.size(), 0));
+}
+
+TEST(EnhanceRawTo8Bit, AReusedContextGivesTheBytesOfAFreshCall)
+{
+    // Sizes growing and shrinking in turn (odd widths, thin and tiny frames
+    // among them), the frame's own curve and the caller's, words above 14
+    // bits and a refused call between: whatever one call leaves in the
+    // planes must not reach the next.
+    const std::vector<uint16_t> identity = identityCurve();
+    const std::vector<uint16_t> scene = thermalScene(160, 120, 41);
+    const enhance::ToneCurve otherCurve = enhance::BuildToneCurve(scene.data(), 160, 120);
+    struct Case {
+        uint16_t width, height;
+        bool quiet;
+        int32_t mode;
+        const uint16_t* curve;
+        bool hot;  // words above 14 bits in the frame
+    };
+    const Case cases[] = {
+        {160, 120, false, 0, nullptr, false},          {641, 513, true, 0, nullptr, true},
+        {3, 3, false, 0, nullptr, false},              {1280, 1024, false, 0, nullptr, false},
+        {64, 2, false, 1, identity.data(), false},     {333, 77, true, 1, otherCurve.data(), true},
+        {1, 40, false, 0, nullptr, false},             {640, 512, true, 0, nullptr, false},
+        {5, 5, false, 1, identity.data(), true},       {1279, 1023, false, 1, otherCurve.data(), false},
+        {160, 120, false, 0, nullptr, false},
+    };
+    using Kernels = enhance::EnhanceContext::Kernels;
+    for (const Kernels kernels : {Kernels::Baseline, enhance::EnhanceContext::bestKernels()}) {
+        enhance::EnhanceContext context;
+        context.useKernels(kernels);
+        unsigned seed = 50;
+        for (const Case& c : cases) {
+            std::vector<uint16_t> frame =
+                c.quiet ? quietScene(c.width, c.height, seed) : thermalScene(c.width, c.height, seed);
+            ++seed;
+            if (c.hot)
+                for (size_t i = 0; i < frame.size(); i += 97) frame[i] = uint16_t(16384 + 7 * i);
+            const std::string name = std::to_string(c.width) + "x" + std::to_string(c.height) + " mode " +
+                                     std::to_string(c.mode) + (kernels == Kernels::Baseline ? " baseline" : "");
+            std::vector<uint8_t> reused(frame.size(), kGuard);
+            ASSERT_EQ(EnhanceRawTo8Bit(context, frame.data(), c.width, c.height, c.mode, reused.data(), c.curve), 0)
+                << name;
+            EXPECT_EQ(reused, enhanced(frame, c.width, c.height, c.mode, c.curve)) << name;
+            // A refusal leaves the context fit for the next frame.
+            EXPECT_EQ(EnhanceRawTo8Bit(context, nullptr, c.width, c.height, 0, reused.data(), nullptr), -1);
+        }
+    }
+}
+
+TEST(EnhanceRawTo8Bit, BaselineKernelsMatchTheReference)
+{
+    // The form every x86-64 runs, whatever this machine has beyond it.
+    struct Case {
+        uint16_t width, height;
+        bool quiet;
+    };
+    for (const Case c : {Case{640, 512, false}, Case{1024, 511, true}, Case{97, 61, false}, Case{40, 1, false}}) {
+        const std::vector<uint16_t> frame =
+            c.quiet ? quietScene(c.width, c.height, 61) : thermalScene(c.width, c.height, 62);
+        enhance::EnhanceContext context;
+        context.useKernels(enhance::EnhanceContext::Kernels::Baseline);
+        std::vector<uint8_t> out(frame.size(), kGuard);
+        ASSERT_EQ(EnhanceRawTo8Bit(context, frame.data(), c.width, c.height, 0, out.data(), nullptr), 0);
+        EXPECT_EQ(out, reference::Enhance<uint64_t>(frame, c.width, c.height)) << c.width << "x" << c.height;
+    }
 }
 
 #if defined(__linux__)

@@ -3,6 +3,7 @@
 // through a curve.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <utility>
 #include <vector>
@@ -59,6 +60,48 @@ TEST(EnhanceHistogram, BinsOfSixteenValuesAfterClamping)
     expected[1024] = 3;  // 16383 and the two clamped to it
     EXPECT_EQ(h.bins, expected);
     EXPECT_EQ(h.sum, 0u + 15 + 16 + 31 + 32 + 100 + 3 * 16383);
+}
+
+// One counter, one pixel at a time.
+FrameHistogram plainCount(const uint16_t* values, size_t count)
+{
+    FrameHistogram h;
+    for (size_t i = 0; i < count; ++i) {
+        ++h.bins[(ClampRaw(values[i]) >> 4) + 1];
+        h.sum += ClampRaw(values[i]);
+    }
+    return h;
+}
+
+TEST(EnhanceHistogram, StretchesOfAnyLengthAddUpToThePlainCount)
+{
+    // Lengths off the four-way split, across the chunk CountHistogram
+    // clamps in, words above 14 bits and a long run of one bin.
+    std::vector<uint16_t> frame(5000);
+    for (size_t i = 0; i < frame.size(); ++i) frame[i] = uint16_t(i % 7 == 0 ? 40000 : (i * 37) % 20000);
+    std::fill(frame.begin() + 1500, frame.begin() + 2600, 6000);
+    std::vector<uint16_t> clamped(frame.size());
+    for (size_t i = 0; i < frame.size(); ++i) clamped[i] = ClampRaw(frame[i]);
+
+    const FrameHistogram whole = plainCount(frame.data(), frame.size());
+    const std::vector<size_t> stretches[] = {{5000}, {1, 2, 3, 4, 5, 1023, 1025, 2937}, {1024, 1024, 1024, 1928}};
+    for (const auto& lengths : stretches) {
+        HistogramCounter counter;
+        size_t at = 0;
+        for (size_t n : lengths) {
+            counter.addClamped(clamped.data() + at, n);
+            at += n;
+        }
+        ASSERT_EQ(at, frame.size());
+        EXPECT_EQ(counter.total().bins, whole.bins) << lengths.size() << " stretches";
+        EXPECT_EQ(counter.total().sum, whole.sum) << lengths.size() << " stretches";
+    }
+    for (size_t count : {size_t(0), size_t(3), size_t(1024), size_t(1025), frame.size()}) {
+        const FrameHistogram h = CountHistogram(frame.data(), count);
+        const FrameHistogram expected = plainCount(frame.data(), count);
+        EXPECT_EQ(h.bins, expected.bins) << count;
+        EXPECT_EQ(h.sum, expected.sum) << count;
+    }
 }
 
 // --- statistics ------------------------------------------------------------
