@@ -4,6 +4,10 @@
 // measured on it, beside a memcpy of the raw frame. After the run it prints,
 // per frame size, "ratio WxH: X.XX" = pixel-temperature time / memcpy time
 // and "live ratio WxH: X.XX" = live frame time / raw-frame memcpy time.
+// Then, each measured as ours and a reference interleaved in rounds (the
+// median of the paired ratios): the pixel temperatures (float and tenths)
+// against a plain 16384-entry table loop over the same frame, and the table
+// rebuild against the per-grey rebuild it replaced, with both times in ms.
 
 #include <benchmark/benchmark.h>
 
@@ -16,6 +20,7 @@
 #include <utility>
 #include <vector>
 
+#include "../tests/thermcore/PerGreyTable.h"
 #include "RadioPictureWriter.h"
 #include "SpotRuleBuilder.h"
 #include "thermcore.h"
@@ -220,6 +225,103 @@ BENCHMARK(BM_TemperatureTable)->ArgName("gain")->Arg(0)->Arg(1)->Unit(benchmark:
 BENCHMARK(BM_LiveRules)->Args({640, 512})->Args({1280, 1024})->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_MemcpyRaw)->Args({640, 512})->Args({1280, 1024})->Unit(benchmark::kMicrosecond);
 
+// The reference the pixel lookups are held to: one load per pixel from a
+// 16384-entry table, no clamp, over a frame of 14-bit values.
+template <typename Value>
+void plainTableLoop(const std::vector<Value>& table, const std::vector<uint16_t>& raw, Value* out)
+{
+    const Value* t = table.data();
+    const uint16_t* r = raw.data();
+    for (size_t i = 0, n = raw.size(); i < n; ++i) out[i] = t[r[i]];
+    benchmark::DoNotOptimize(out);
+    benchmark::ClobberMemory();
+}
+
+template <typename Value, typename Ours>
+void pairedLookup(const char* what, int width, int height, const std::vector<Value>& table,
+                  const std::vector<uint16_t>& raw, Ours ours)
+{
+    std::vector<Value> out(raw.size());
+    char label[96];
+    std::snprintf(label, sizeof label, "%s %dx%d vs plain table loop", what, width, height);
+    RatioReporter::printPaired(label, RatioReporter::measurePaired(
+                                          [&] {
+                                              ours(out.data());
+                                              benchmark::ClobberMemory();
+                                          },
+                                          [&] { plainTableLoop(table, raw, out.data()); }));
+}
+
+void pairedPixelTemperatures(int width, int height)
+{
+    fixtures::RadioPictureWriter writer(width, height);
+    writer.setTemperatures(fixtures::rampTemperatures(width, height, 10.0f, 90.0f));
+    const std::vector<uint16_t> raw = writer.rawFrame();
+    const std::vector<uint8_t> data = writer.radioData();
+    const ThermalGraphHeader header = fixtures::thermalGraphHeader(width, height);
+    if (HM_analyRadioData(&header, data.data()) != 0) {
+        std::printf("pixel temperatures %dx%d: not measured\n", width, height);
+        return;
+    }
+    // The reference tables hold the same values as ours.
+    std::vector<uint16_t> greys(THERMCORE_TABLE_SIZE);
+    for (int i = 0; i < THERMCORE_TABLE_SIZE; ++i) greys[i] = static_cast<uint16_t>(i);
+    const ThermalGraphHeader tableHeader = fixtures::thermalGraphHeader(128, 128);
+    std::vector<float> table(THERMCORE_TABLE_SIZE);
+    std::vector<int16_t> tenths(THERMCORE_TABLE_SIZE);
+    const std::vector<uint8_t> tableData = fixtures::radioDataBuffer(greys, writer.redunData());
+    HM_rawDataTransformTemp(&tableHeader, tableData.data(), table.data());
+    HM_rawDataTransformTemp_short16(&tableHeader, tableData.data(), tenths.data());
+    HM_analyRadioData(&header, data.data());
+
+    pairedLookup("pixel temperatures", width, height, table, raw,
+                 [](float* out) { HM_getAxPixelsTemperature(0, out); });
+    pairedLookup("pixel tenths", width, height, tenths, raw,
+                 [](int16_t* out) { HM_getAxPixelsTemperature_short16(0, out); });
+}
+
+void pairedTableRebuild(const char* what, int gainMode, void (*change)(RedunData&))
+{
+    fixtures::RadioPictureWriter writer(64, 64, gainMode);
+    change(writer.redunData());
+    const std::vector<uint8_t> data = writer.radioData();
+    const ThermalGraphHeader header = fixtures::thermalGraphHeader(64, 64);
+    if (HM_analyRadioData(&header, data.data()) != 0) {
+        std::printf("table rebuild, %s: not measured\n", what);
+        return;
+    }
+    // The reference is the rebuild as it was: the per-grey calculation for
+    // every entry.
+    std::vector<float> table;
+    char label[96];
+    std::snprintf(label, sizeof label, "table rebuild, %s, vs per-grey rebuild", what);
+    RatioReporter::printPaired(label, RatioReporter::measurePaired([] { HM_updateTemperatureHash(); },
+                                                                   [&] {
+                                                                       table =
+                                                                           reference::perGreyTable(writer.redunData());
+                                                                       benchmark::DoNotOptimize(table.data());
+                                                                   }));
+}
+
+void pairedComparisons()
+{
+    pairedPixelTemperatures(640, 512);
+    pairedPixelTemperatures(1280, 1024);
+    pairedTableRebuild("low gain", 0, [](RedunData&) {});
+    pairedTableRebuild("high gain", 1, [](RedunData&) {});
+    // A picture as taken: emissivity 0.95, 5 m, distance coefficients.
+    pairedTableRebuild("high gain at 5 m", 1, [](RedunData& b) {
+        const double coef[8] = {1.5, 0.21, 0.98, -0.004, 0.0002, 0.0011, 0.00003, -0.00002};
+        std::memcpy(b.distCoef, coef, sizeof coef);
+        b.emissivity = 0.95f;
+        b.distance = 5.0f;
+    });
+    pairedTableRebuild("emissivity model V2 at 0.8", 1, [](RedunData& b) {
+        b.emissModelV2 = 1;
+        b.emissivity = 0.8f;
+    });
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -231,5 +333,6 @@ int main(int argc, char** argv)
     benchmark::Shutdown();
     reporter.printRatios("ratio", "BM_PixelTemperatures", "BM_Memcpy", {"640/512", "1280/1024"});
     reporter.printRatios("live ratio", "BM_LiveRules", "BM_MemcpyRaw", {"640/512", "1280/1024"});
+    pairedComparisons();
     return 0;
 }

@@ -701,9 +701,17 @@ public:
     double greyOf(double t) const;
     /* T(g): the temperature of grey g, or an error value. */
     double temperatureOf(double g) const;
+    /* temperatureOf(g[i]) into out[i] for i < count, the same values; quick
+     * over greys in order. */
+    void temperaturesOf(const double* g, int count, double* out) const;
 
 private:
     double cumulative(double t, bool* ok) const;
+    /* 0 and *offset = the cumulative grey of the base temperature, or the
+     * error value that every T(g) then is. */
+    double baseOffset(double* offset) const;
+    /* T of the residual s walked from the first segment. */
+    double walk(double s) const;
 
     float x_[THERMCORE_CURVE_POINTS];
     float y_[THERMCORE_CURVE_POINTS];
@@ -713,6 +721,8 @@ private:
     uint32_t baseGray_ = 0;
     float realBaseTemp_ = 0.0f;
     float status_ = 0.0f;
+    /* Residuals below this walk exactly by prefix_ (see the constructor). */
+    double exactBelow_ = 0.0;
 };
 
 /* Builds a current camera block from one in the earlier layout (1368 bytes,
@@ -753,6 +763,12 @@ public:
      * or -1 when the distance factor failed (the result is then limited but
      * not distance compensated). An invalid curve yields its error value. */
     int temperature(double grey, const MeasureParams& params, double grayReflect, float* out) const;
+    /* For the count whole greys first, first + step, ...: out[i] = the
+     * temperature of compensatedGrey(first + i * step, true), the values
+     * temperature() gives, with the work shared by all greys done once and
+     * without the per-grey log lines. */
+    void temperatures(int first, int step, int count, const MeasureParams& params, double grayReflect,
+                      float* out) const;
     /* Inverse for synthesis: the raw grey that reads back as t at distance 0
      * (emissivity model V1 step and temperature-rise compensation undone). */
     double greyForTemperature(double t, const MeasureParams& params, double grayReflect) const;

@@ -91,23 +91,25 @@ bool DistanceCompensation::factor(Side side, const float low[4], const float hig
     return true;
 }
 
-float DistanceCompensation::polynomial(Side side, const double coef[8], double distance, float t)
+bool DistanceCompensation::hasPolynomial(Side side, const double coef[8])
+{
+    if (side == Side::Live) return !(coef[0] == 0.0 && coef[7] == 0.0);
+    // A camera without coefficients stores zeros; the polynomial would then
+    // read every temperature from 30 up as 30.
+    bool any = false;
+    for (int i = 0; i < 8; ++i) any = any || coef[i] != 0.0;
+    return any;
+}
+
+float DistanceCompensation::polynomial(Side side, const double coef[8], double distance, float t, bool logged)
 {
     const bool live = side == Side::Live;
-    if (live) {
-        if (coef[0] == 0.0 && coef[7] == 0.0) {
-            TC_LOG(LogChannel::Live, "pObj->distCoef[0] == 0.0");
-            return t;
-        }
-    } else {
-        // A camera without coefficients stores zeros; the polynomial would
-        // then read every temperature from 30 up as 30.
-        bool any = false;
-        for (int i = 0; i < 8; ++i) any = any || coef[i] != 0.0;
-        if (!any) return t;
+    if (!hasPolynomial(side, coef)) {
+        if (live && logged) TC_LOG(LogChannel::Live, "pObj->distCoef[0] == 0.0");
+        return t;
     }
     if (distance < 0.01 || t < 30.0f) {
-        if (live) {
+        if (live && logged) {
             TC_LOG(LogChannel::Live, "dist  = %f,pDistCoef[0-7] = %lf, %lf, %lf, %lf, %lf, %lf, %lf, %lf", distance,
                    coef[0], coef[1], coef[2], coef[3], coef[4], coef[5], coef[6], coef[7]);
             TC_LOG(LogChannel::Live, "temper: %f, realTemper: %f", t, t);
@@ -123,6 +125,7 @@ float DistanceCompensation::polynomial(Side side, const double coef[8], double d
     float result = fitsFloat(p) ? static_cast<float>(p) : t;
     if (result < 30.0f) result = 30.0f;
 
+    if (!logged) return result;
     if (live) {
         TC_LOG(LogChannel::Live, "dist  = %f,pDistCoef[0-7] = %lf, %lf, %lf, %lf, %lf, %lf, %lf, %lf", distance,
                coef[0], coef[1], coef[2], coef[3], coef[4], coef[5], coef[6], coef[7]);
@@ -135,49 +138,68 @@ float DistanceCompensation::polynomial(Side side, const double coef[8], double d
     return result;
 }
 
+DistanceCompensation::TableAt::TableAt(const DistCompTable& table, float envTemp, double distance)
+    : envTemp_(envTemp), rows_(table.rowNum)
+{
+    if (distance < 0.001) return;
+    const int cols = table.colNum;
+    if (rows_ < 2 || rows_ > 10 || cols < 2 || cols > 10) {
+        state_ = State::BadSize;
+        return;
+    }
+    if (!std::isfinite(distance)) return;
+    state_ = State::Active;
+
+    // The table is stored in hundredths; the working values are floats.
+    double dist[10];
+    for (int j = 0; j < cols; ++j) dist[j] = static_cast<float>(table.distances[j] / 100.0f);
+    const int hiCol = upperIndex(dist, cols, distance);
+    const int loCol = hiCol - 1;
+    const double wd = weight(distance, dist[loCol], dist[hiCol]);
+
+    // Per object temperature: what it reads at d (apparent) and the
+    // correction that belongs to it, both interpolated over distance.
+    for (int i = 0; i < rows_; ++i) {
+        const float temp = table.temperatures[i] / 100.0f;
+        const float cLo = table.corrections[i][loCol] / 100.0f;
+        const float cHi = table.corrections[i][hiCol] / 100.0f;
+        const float aLo = temp - cLo;
+        const float aHi = temp - cHi;
+        apparent_[i] = lerp(aLo, aHi, wd);
+        corr_[i] = lerp(cLo, cHi, wd);
+    }
+}
+
+double DistanceCompensation::TableAt::correction(float t) const
+{
+    if (t < envTemp_) return 0.0;
+    const int hiRow = upperIndex(apparent_, rows_, t);
+    const int loRow = hiRow - 1;
+    const double wt = weight(t, apparent_[loRow], apparent_[hiRow]);
+    const double c = lerp(corr_[loRow], corr_[hiRow], wt);
+    return !fitsFloat(c) || !fitsFloat(t + c) ? 0.0 : c;
+}
+
+float DistanceCompensation::TableAt::apply(float t) const
+{
+    return state_ == State::Active && std::isfinite(t) ? static_cast<float>(t + correction(t)) : t;
+}
+
 float DistanceCompensation::table(Side side, const DistCompTable& table, float envTemp, double distance, float t)
 {
-    if (distance < 0.001) return t;
+    const TableAt at(table, envTemp, distance);
     const bool live = side == Side::Live;
-    const int rows = table.rowNum;
-    const int cols = table.colNum;
-    if (rows < 2 || rows > 10 || cols < 2 || cols > 10) {
+    if (at.state() == TableAt::State::BadSize) {
         if (live)
-            TC_LOG(LogChannel::Live, "distance table size out of range rowNum = %d colNum = %d", rows, cols);
+            TC_LOG(LogChannel::Live, "distance table size out of range rowNum = %d colNum = %d", table.rowNum,
+                   table.colNum);
         else
-            TC_PLOG("distance table size out of range rowNum = %d colNum = %d", rows, cols);
+            TC_PLOG("distance table size out of range rowNum = %d colNum = %d", table.rowNum, table.colNum);
         return t;
     }
-    if (!std::isfinite(t) || !std::isfinite(distance)) return t;
+    if (at.state() == TableAt::State::Off || !std::isfinite(t)) return t;
 
-    double correction = 0.0;
-    if (!(t < envTemp)) {
-        // The table is stored in hundredths; the working values are floats.
-        double dist[10];
-        for (int j = 0; j < cols; ++j) dist[j] = static_cast<float>(table.distances[j] / 100.0f);
-        const int hiCol = upperIndex(dist, cols, distance);
-        const int loCol = hiCol - 1;
-        const double wd = weight(distance, dist[loCol], dist[hiCol]);
-
-        // Per object temperature: what it reads at d (apparent) and the
-        // correction that belongs to it, both interpolated over distance.
-        double apparent[10];
-        double corr[10];
-        for (int i = 0; i < rows; ++i) {
-            const float temp = table.temperatures[i] / 100.0f;
-            const float cLo = table.corrections[i][loCol] / 100.0f;
-            const float cHi = table.corrections[i][hiCol] / 100.0f;
-            const float aLo = temp - cLo;
-            const float aHi = temp - cHi;
-            apparent[i] = lerp(aLo, aHi, wd);
-            corr[i] = lerp(cLo, cHi, wd);
-        }
-        const int hiRow = upperIndex(apparent, rows, t);
-        const int loRow = hiRow - 1;
-        const double wt = weight(t, apparent[loRow], apparent[hiRow]);
-        correction = lerp(corr[loRow], corr[hiRow], wt);
-        if (!fitsFloat(correction) || !fitsFloat(t + correction)) correction = 0.0;
-    }
+    const double correction = at.correction(t);
     const float result = static_cast<float>(t + correction);
     if (!live) {
         TC_PLOG("dist = %f, temper = %f,  realCofe = %f realTemper = %f  ", distance, t, correction,

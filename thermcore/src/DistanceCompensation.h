@@ -24,8 +24,11 @@ public:
 
     // P(d, t) = c0 + c1 d + c3 d^2 + c6 d^3 + t (c2 + c4 t + c5 d + c7 d^2), at
     // least 30; t unchanged when d < 0.01 or t < 30. All eight coefficients 0
-    // (picture) or c0 = c7 = 0 (live) also leave t unchanged.
-    static float polynomial(Side side, const double coef[8], double distance, float t);
+    // (picture) or c0 = c7 = 0 (live) also leave t unchanged. logged false
+    // leaves out its log lines (a table build evaluates it per grey).
+    static float polynomial(Side side, const double coef[8], double distance, float t, bool logged = true);
+    // False for coefficients with which polynomial() leaves every t as it is.
+    static bool hasPolynomial(Side side, const double coef[8]);
 
     // Adds the table's correction for an object at distance d that reads t.
     // Unchanged when d < 0.001, when t is below the environment temperature
@@ -33,6 +36,26 @@ public:
     // when t is not finite. Equal neighbouring distances or apparent
     // temperatures take the lower entry.
     static float table(Side side, const DistCompTable& table, float envTemp, double distance, float t);
+
+    // The table at one distance: what depends on the distance alone worked
+    // out once, for the many temperatures of a table build. apply(t) is
+    // table(side, ...) without its log lines.
+    class TableAt {
+    public:
+        enum class State { Off, BadSize, Active };  // Off: t is returned as it is
+        TableAt(const DistCompTable& table, float envTemp, double distance);
+        State state() const { return state_; }
+        // The correction of an Active table for a finite t.
+        double correction(float t) const;
+        float apply(float t) const;
+
+    private:
+        State state_ = State::Off;
+        float envTemp_;
+        int rows_;
+        double apparent_[10] = {};
+        double corr_[10] = {};
+    };
 };
 
 }  // namespace thermcore

@@ -8,6 +8,18 @@
 
 namespace thermcore {
 
+namespace {
+
+// T of residual s within segment k (file-local so that the batch inlines it).
+inline double along(const float* x, const float* y, int n, int k, double s)
+{
+    const double t = x[k - 1] + s / y[k] * (double(x[k]) - x[k - 1]);
+    if (!std::isfinite(t)) return THERMCORE_ERR_CURVE_ORDER;
+    return std::min(t, double(x[n - 1]));
+}
+
+}  // namespace
+
 GreyCurve::GreyCurve(const CurvePoint* points, int count, const TecRecord& tec, uint32_t baseGray, float realBaseTemp)
     : baseGray_(baseGray), realBaseTemp_(realBaseTemp)
 {
@@ -61,6 +73,21 @@ GreyCurve::GreyCurve(const CurvePoint* points, int count, const TecRecord& tec, 
         }
     }
     for (int k = 2; k < n_; ++k) prefix_[k] = prefix_[k - 1] + y_[k - 1];
+
+    // The walk of temperatureOf subtracts y(1), y(2), ... one at a time.
+    // While every walked y is positive and a whole multiple of a step G, and
+    // s is below 2^53 G, each subtraction is exact: the residual of segment k
+    // is then s - prefix(k), and a batch can find the segment by moving from
+    // the one of the grey before instead of walking from the first.
+    double grain = HUGE_VAL;
+    bool positive = true;
+    for (int k = 1; k + 1 < n_ && positive; ++k) {
+        positive = y_[k] > 0.0f;
+        // A float is a whole multiple of its own last mantissa bit.
+        if (positive) grain = std::min(grain, std::ldexp(1.0, std::max(std::ilogb(y_[k]) - 23, -149)));
+    }
+    const double limit = std::ldexp(grain, 53);
+    exactBelow_ = positive && prefix_[n_ - 1] < limit ? limit : -HUGE_VAL;
 }
 
 GreyCurve::GreyCurve(const RedunData& block)
@@ -87,21 +114,54 @@ double GreyCurve::greyOf(double t) const
     return okT && okBase && std::isfinite(g) ? g : THERMCORE_ERR_CURVE_ORDER;
 }
 
-double GreyCurve::temperatureOf(double g) const
+double GreyCurve::baseOffset(double* offset) const
 {
     if (status_ != 0.0f) return status_;
     if (realBaseTemp_ >= x_[n_ - 1] || realBaseTemp_ <= x_[0]) return THERMCORE_ERR_BASE_TEMP;
     bool ok = false;
-    double s = g - double(baseGray_) + cumulative(realBaseTemp_, &ok);
-    if (!ok) return THERMCORE_ERR_CURVE_ORDER;
+    *offset = cumulative(realBaseTemp_, &ok);
+    return ok ? 0.0 : THERMCORE_ERR_CURVE_ORDER;
+}
+
+double GreyCurve::walk(double s) const
+{
     int k = 1;
     while (y_[k] < s && k < n_ - 1) {
         s -= y_[k];
         ++k;
     }
-    const double t = x_[k - 1] + s / y_[k] * (double(x_[k]) - x_[k - 1]);
-    if (!std::isfinite(t)) return THERMCORE_ERR_CURVE_ORDER;
-    return std::min(t, double(x_[n_ - 1]));
+    return along(x_, y_, n_, k, s);
+}
+
+double GreyCurve::temperatureOf(double g) const
+{
+    double offset = 0.0;
+    const double error = baseOffset(&offset);
+    if (error != 0.0) return error;
+    return walk(g - double(baseGray_) + offset);
+}
+
+void GreyCurve::temperaturesOf(const double* g, int count, double* out) const
+{
+    double offset = 0.0;
+    const double error = baseOffset(&offset);
+    if (error != 0.0) {
+        std::fill(out, out + count, error);
+        return;
+    }
+    int k = 1;
+    for (int i = 0; i < count; ++i) {
+        const double s = g[i] - double(baseGray_) + offset;
+        if (!(s < exactBelow_)) {
+            out[i] = walk(s);
+            continue;
+        }
+        // prefix_ rises, so the segment is the one whose prefix lies below s
+        // and whose successor's does not (the last segment takes the rest).
+        while (k < n_ - 1 && prefix_[k + 1] < s) ++k;
+        while (k > 1 && !(prefix_[k] < s)) --k;
+        out[i] = along(x_, y_, n_, k, s - prefix_[k]);
+    }
 }
 
 }  // namespace thermcore

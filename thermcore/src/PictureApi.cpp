@@ -21,14 +21,6 @@ int clampedRuleCount(const PicViewInfo& info)
                               : (info.ruleCount > THERMCORE_MAX_PIC_RULES ? THERMCORE_MAX_PIC_RULES : info.ruleCount);
 }
 
-int16_t tenthsSaturated(float t)
-{
-    const double v = std::round(double(t) * 10.0);  // half away from zero
-    if (!(v > INT16_MIN)) return INT16_MIN;         // also NaN
-    if (v > INT16_MAX) return INT16_MAX;
-    return int16_t(v);
-}
-
 // Writes one value per pixel of the loaded frame.
 template <typename Out, typename Convert>
 int pixelTemperatures(PictureState& state, Out* out, Convert convert)
@@ -47,18 +39,16 @@ int floatTemperatures(PictureState& state, float* out)
 {
     if (state.redun.tempDataFlag)
         return pixelTemperatures(state, out, [](uint16_t v) { return float(int16_t(v)) / 10.0f; });
+    // The padded table: a plain lookup, no clamp per pixel.
     const float* table = state.table.data();
-    return pixelTemperatures(
-        state, out, [table](uint16_t v) { return table[v < THERMCORE_TABLE_SIZE ? v : THERMCORE_TABLE_SIZE - 1]; });
+    return pixelTemperatures(state, out, [table](uint16_t v) { return table[v]; });
 }
 
 int shortTemperatures(PictureState& state, int16_t* out)
 {
     if (state.redun.tempDataFlag) return pixelTemperatures(state, out, [](uint16_t v) { return int16_t(v); });
-    int16_t table[THERMCORE_TABLE_SIZE];
-    for (int i = 0; i < THERMCORE_TABLE_SIZE; ++i) table[i] = tenthsSaturated(state.table[i]);
-    return pixelTemperatures(
-        state, out, [&table](uint16_t v) { return table[v < THERMCORE_TABLE_SIZE ? v : THERMCORE_TABLE_SIZE - 1]; });
+    const int16_t* table = state.tenthsTable();
+    return pixelTemperatures(state, out, [table](uint16_t v) { return table[v]; });
 }
 
 }  // namespace

@@ -40,7 +40,10 @@ public:
     RedunData redun = {};
     std::string path;  // full path of the loaded file, for saving
 
-    std::array<float, THERMCORE_TABLE_SIZE> table = {};
+    // The temperature table, padded to every u16 with its last entry so that
+    // a lookup needs no clamp: table[v] for v above 16383 is table[16383].
+    static constexpr int kPaddedTableSize = 65536;
+    std::array<float, kPaddedTableSize> table = {};
     float colorBar[2] = {0.0f, 0.0f};
 
     // Pixels of the last rule, rebuilt by every rule call.
@@ -54,8 +57,11 @@ public:
     float pixelTemperature(uint16_t value) const
     {
         if (redun.tempDataFlag) return float(int16_t(value)) / 10.0f;
-        return table[value < THERMCORE_TABLE_SIZE ? value : THERMCORE_TABLE_SIZE - 1];
+        return table[value];
     }
+    // The table in tenths of a degree, saturated to the i16 range, padded as
+    // `table`; made from it on first use after each rebuild.
+    const int16_t* tenthsTable();
 
     // Releases the raw frame and both images and forgets their sizes.
     void freeFrame();
@@ -65,6 +71,9 @@ public:
 
 private:
     PictureState() = default;
+
+    std::array<int16_t, kPaddedTableSize> tenths_ = {};
+    bool tenthsCurrent_ = false;
 };
 
 }  // namespace thermcore
