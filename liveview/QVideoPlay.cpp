@@ -121,7 +121,9 @@ void QVideoPlay::onRealPlayFrame(const unsigned char* pYuv, int nYuvLen, const u
                                  int nWidth, int nHeight, void* pUser)
 {
     const RealPlayFrame frame{pYuv, nYuvLen, pRaw, nRawLen, nWidth, nHeight};
-    static_cast<QVideoPlay*>(pUser)->takeFrame(frame);
+    QVideoPlay* self = static_cast<QVideoPlay*>(pUser);
+    self->framesReceived_.fetch_add(1, std::memory_order_relaxed);
+    self->takeFrame(frame);
     gLastFrameTick.store(tickNow());
 }
 
@@ -193,6 +195,7 @@ void QVideoPlay::setInputDataSlot(const RenderInfo& stRenderInfo)
     }
     emit sendYUVSignals(current, w, h);
     ++frameCount_;
+    framesProcessed_.fetch_add(1, std::memory_order_relaxed);
     // A file lasts kRecordSplitMs by the frames' clock; the frame that
     // passes it opens the next one.
     if (recording_ && captureMs - fileOpenedMs_ >= kRecordSplitMs) setSubcontractRecordTimer();

@@ -80,6 +80,11 @@ public:
     static qint64 tickNow();
     // Tests follow the simulated camera's clock; null restores the real one.
     static void setTickSource(TickSource source);
+    // Frames the camera handed this worker, and frames it processed (drawn
+    // or emitted); the difference was skipped (a newer one replaced it, or
+    // it was malformed). Read from any thread, for the soak and the benches.
+    quint64 framesReceived() const { return framesReceived_.load(std::memory_order_relaxed); }
+    quint64 framesProcessed() const { return framesProcessed_.load(std::memory_order_relaxed); }
     // The local time that names recording files; tests set it, null
     // restores the real one.
     using DateSource = QDateTime (*)();
@@ -154,6 +159,8 @@ private:
     std::atomic<int> zoomStep_{0};
     std::atomic<int> colorType_{0};
     std::atomic<bool> feedsFrameDump_{false};
+    std::atomic<quint64> framesReceived_{0};
+    std::atomic<quint64> framesProcessed_{0};
 
     // Worker thread only.
     FramePtr shown_;  // the frame processed last; kept while frozen
