@@ -1,6 +1,7 @@
 #include "ImageBufferHelpers.h"
 
 #include <array>
+#include <atomic>
 #include <cstdio>
 #include <cstring>
 #include <limits>
@@ -9,6 +10,7 @@
 #include <utility>
 
 #include "PaletteTable.h"
+#include "YuvSimd.h"
 
 namespace {
 
@@ -25,6 +27,32 @@ constexpr int floorDiv(long n)
 {
     return int(n >= 0 ? n / kScale : -((-n + kScale - 1) / kScale));
 }
+
+// What each chroma adds to Y, by the formulas.
+constexpr int redOffset(int v)
+{
+    return floorDiv(113983L * (v - 128));
+}
+constexpr int blueOffset(int u)
+{
+    return floorDiv(203211L * (u - 128));
+}
+constexpr int greenOffset(int u, int v)
+{
+    return floorDiv(-58060L * (v - 128) - 39465L * (u - 128));
+}
+
+// The vector kernels' fixed-point offsets are these floors for every input.
+constexpr bool fixedPointIsExact()
+{
+    for (int c = 0; c < 256; ++c)
+        if (yuvfixed::red(c) != redOffset(c) || yuvfixed::blue(c) != blueOffset(c)) return false;
+    for (int u = 0; u < 256; ++u)
+        for (int v = 0; v < 256; ++v)
+            if (yuvfixed::green(u, v) != greenOffset(u, v)) return false;
+    return true;
+}
+static_assert(fixedPointIsExact(), "fixed-point chroma offsets differ from the formulas");
 
 // Y + offset spans -261..513 (blue reaches -261 and +258).
 constexpr int kClampBias = 384;
@@ -44,12 +72,11 @@ const ChromaOffsets& chroma()
     static const std::unique_ptr<const ChromaOffsets> offsets = [] {
         auto o = std::make_unique<ChromaOffsets>();
         for (int c = 0; c < 256; ++c) {
-            o->red[size_t(c)] = int16_t(floorDiv(113983L * (c - 128)));
-            o->blue[size_t(c)] = int16_t(floorDiv(203211L * (c - 128)));
+            o->red[size_t(c)] = int16_t(redOffset(c));
+            o->blue[size_t(c)] = int16_t(blueOffset(c));
         }
         for (int u = 0; u < 256; ++u)
-            for (int v = 0; v < 256; ++v)
-                o->green[size_t(u << 8 | v)] = int8_t(floorDiv(-58060L * (v - 128) - 39465L * (u - 128)));
+            for (int v = 0; v < 256; ++v) o->green[size_t(u << 8 | v)] = int8_t(greenOffset(u, v));
         for (int i = 0; i < int(o->clamp.size()); ++i) {
             const int x = i - kClampBias;
             o->clamp[size_t(i)] = uint8_t(x < 0 ? 0 : x > 255 ? 255 : x);
@@ -67,6 +94,31 @@ struct Offsets {
 inline Offsets offsetsOf(const ChromaOffsets& c, uint8_t u, uint8_t v)
 {
     return {c.red[v], c.green[size_t(u << 8 | v)], c.blue[u]};
+}
+
+// The instruction set in use; -1 until the first conversion picks one.
+std::atomic<int> activeIsa{-1};
+
+YuvIsa fastestIsa()
+{
+    __builtin_cpu_init();
+    if (__builtin_cpu_supports("avx2")) return YuvIsa::Avx2;
+    if (__builtin_cpu_supports("ssse3")) return YuvIsa::Ssse3;
+    return YuvIsa::Scalar;
+}
+
+// The vector kernels in use; none for the scalar conversion.
+const YuvKernels* vectorKernels()
+{
+    switch (yuvIsa()) {
+        case YuvIsa::Avx2:
+            return &kYuvKernelsAvx2;
+        case YuvIsa::Ssse3:
+            return &kYuvKernelsSsse3;
+        case YuvIsa::Scalar:
+            break;
+    }
+    return nullptr;
 }
 
 // --- BMP --------------------------------------------------------------------
@@ -148,6 +200,29 @@ struct FileCloser {
 
 }  // namespace
 
+bool yuvIsaSupported(YuvIsa isa)
+{
+    return int(isa) >= int(YuvIsa::Scalar) && int(isa) <= int(fastestIsa());
+}
+
+YuvIsa yuvIsa()
+{
+    int isa = activeIsa.load(std::memory_order_relaxed);
+    if (isa < 0) {
+        // Racing first callers all store the same answer.
+        isa = int(fastestIsa());
+        activeIsa.store(isa, std::memory_order_relaxed);
+    }
+    return YuvIsa(isa);
+}
+
+YuvIsa forceYuvIsa(YuvIsa isa)
+{
+    const YuvIsa before = yuvIsa();
+    if (yuvIsaSupported(isa)) activeIsa.store(int(isa), std::memory_order_relaxed);
+    return before;
+}
+
 int ColorizeGray8(const uint8_t* grey, uint8_t* out, const ColorizeParam* param)
 {
     if (!param) return kColorizeInvalid;
@@ -170,30 +245,44 @@ int ColorizeGray8(const uint8_t* grey, uint8_t* out, const ColorizeParam* param)
     const int outSpan = int(param->outHigh) - outLow;
     const int inSpan = inHigh - inLow;
 
-    // One entry per grey value: 256 divisions instead of one per pixel.
-    std::array<uint32_t, 256> entryOf;
+    // One entry per grey value: 256 divisions instead of one per pixel. Each
+    // holds the pixel's Y, U, V bytes in memory order and a spare fourth, so
+    // one 4-byte store writes a pixel; the next pixel overwrites the spare.
+    uint32_t bytesOf[256];
     for (int g = 0; g < 256; ++g) {
         int clamped = g < inLow ? inLow : g;
         if (clamped > inHigh) clamped = inHigh;
         int level = outLow + (clamped - inLow) * outSpan / inSpan;  // C++ division truncates toward zero
         level = level < 0 ? 0 : level > 255 ? 255 : level;
-        entryOf[size_t(g)] = palette[level];
+        const uint32_t e = palette[level];
+        const uint8_t bytes[4] = {uint8_t(e >> 16), uint8_t(e >> 8), uint8_t(e), 0};
+        std::memcpy(&bytesOf[g], bytes, 4);
     }
-    for (int i = 0; i < param->pixelCount; ++i) {
-        const uint32_t e = entryOf[grey[i]];
-        out[0] = uint8_t(e >> 16);
-        out[1] = uint8_t(e >> 8);
-        out[2] = uint8_t(e);
-        out += 3;
+    // Eight greys a load, so the loads left are the lookups themselves (an
+    // AVX2 gather measured no faster than they are).
+    const int last = param->pixelCount - 1;
+    int i = 0;
+    for (; i + 8 <= last; i += 8) {
+        uint64_t eight;
+        std::memcpy(&eight, grey + i, 8);
+        uint8_t* px = out + 3 * size_t(i);
+#pragma GCC unroll 8
+        for (int k = 0; k < 8; ++k) std::memcpy(px + 3 * k, &bytesOf[(eight >> (8 * k)) & 0xFF], 4);
     }
+    for (; i < last; ++i) std::memcpy(out + 3 * size_t(i), &bytesOf[grey[i]], 4);
+    std::memcpy(out + 3 * size_t(last), &bytesOf[grey[last]], 3);  // the spare would land past the end
     return kColorizeOk;
 }
 
 void Yuv444ToBgr(const uint8_t* yuv, uint8_t* out, int pixelCount)
 {
     if (pixelCount <= 0) return;
+    const YuvKernels* vector = vectorKernels();
+    const int64_t done = vector ? vector->yuv444ToBgr(yuv, out, pixelCount) : 0;
+    yuv += 3 * done;
+    out += 3 * done;
     const ChromaOffsets& c = chroma();
-    for (int i = 0; i < pixelCount; ++i) {
+    for (int64_t i = done; i < pixelCount; ++i) {
         const int y = yuv[0];
         const Offsets o = offsetsOf(c, yuv[1], yuv[2]);
         out[0] = c.byte(y + o.b);
@@ -210,9 +299,10 @@ int Yuv422ToRgb(const uint8_t* uyvy, uint8_t* out, int width, int height)
     const int64_t pixels = int64_t(width) * height;
     const ChromaOffsets& c = chroma();
     const int64_t groups = pixels / 2;
+    const YuvKernels* vector = vectorKernels();
     // Every byte of a group is read before any is written: stores through
     // uint8_t may alias anything, and this keeps the loads out of their way.
-    for (int64_t i = 0; i < groups; ++i) {
+    for (int64_t i = vector ? vector->uyvyToRgb(uyvy, out, groups) : 0; i < groups; ++i) {
         const uint8_t* in = uyvy + 4 * i;
         const int y0 = in[1], y1 = in[3];
         const Offsets o = offsetsOf(c, in[0], in[2]);

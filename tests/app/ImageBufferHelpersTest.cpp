@@ -5,14 +5,17 @@
 #include <QImage>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <ostream>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "ImageBufferHelpers.h"
 #include "PaletteTable.h"
+#include "YuvSimd.h"
 
 namespace {
 
@@ -141,6 +144,26 @@ TEST(ImageBufferColorize, InvertedOutputReversesThePalette)
     }
 }
 
+// Every count from 1 to 40 around the eight-pixel steps: each pixel its
+// palette entry, nothing read past the greys (allocated at exactly count
+// bytes) or written past the pixels.
+TEST(ImageBufferColorize, EveryCountWritesItsPixelsOnly)
+{
+    for (int count = 1; count <= 40; ++count) {
+        const std::vector<uint8_t> grey = randomBytes(size_t(count), unsigned(count));
+        std::vector<uint8_t> out(size_t(count) * 3 + kGuardBytes, kGuard);
+        const ColorizeParam p = params(7, count, 0, 255, 0, 255);
+        ASSERT_EQ(ColorizeGray8(grey.data(), out.data(), &p), 0);
+        for (int i = 0; i < count; ++i) {
+            const uint32_t e = paletteRow(7)[grey[size_t(i)]];
+            const uint32_t got =
+                uint32_t(out[size_t(3 * i)]) << 16 | uint32_t(out[size_t(3 * i + 1)]) << 8 | out[size_t(3 * i + 2)];
+            EXPECT_EQ(got, e) << "count " << count << " pixel " << i;
+        }
+        for (size_t i = size_t(count) * 3; i < out.size(); ++i) EXPECT_EQ(out[i], kGuard) << "count " << count;
+    }
+}
+
 // --- Yuv444ToBgr ------------------------------------------------------------
 
 TEST(ImageBufferYuv444, KnownPixels)
@@ -208,34 +231,45 @@ TEST(ImageBufferYuv422, GroupKeepsVideoLevels)
     EXPECT_EQ(out, (std::vector<uint8_t>{16, 16, 16, 235, 235, 235}));
 }
 
-// Inputs are allocated at exactly w * h * 2 bytes, so AddressSanitizer
-// reports any read past them; guard bytes catch writes past w * h * 3.
+// Converts random 4:2:2 as a w x h frame, `skip` bytes into its buffers
+// (the conversions take rows at any address), and checks every pixel
+// against the formula and that nothing past them is written. The input ends
+// exactly w * h * 2 bytes after its start, so AddressSanitizer reports any
+// read past it; guard bytes catch writes past w * h * 3.
+void expectUyvyFrameConverted(int w, int h, size_t skip = 0)
+{
+    SCOPED_TRACE(std::to_string(w) + "x" + std::to_string(h) + " at +" + std::to_string(skip));
+    const size_t n = size_t(w) * size_t(h);
+    const std::vector<uint8_t> buffer = randomBytes(skip + n * 2, unsigned(n));
+    const uint8_t* in = buffer.data() + skip;
+    std::vector<uint8_t> written(skip + n * 3 + kGuardBytes, kGuard);
+    uint8_t* out = written.data() + skip;
+    ASSERT_EQ(Yuv422ToRgb(in, out, w, h), 0);
+    for (size_t i = 0; i < n; ++i) {
+        const size_t group = i / 2 * 4;
+        const int y = in[i % 2 == 0 ? group + 1 : group + 3];
+        const int u = in[group];
+        int v;
+        if (group + 2 < n * 2)
+            v = in[group + 2];
+        else  // the lone last pixel: the V of the group before, or neutral
+            v = n > 1 ? in[group - 2] : 128;
+        const Rgb want = reference(y, u, v);
+        EXPECT_EQ(out[3 * i], want.r) << "pixel " << i;
+        EXPECT_EQ(out[3 * i + 1], want.g) << "pixel " << i;
+        EXPECT_EQ(out[3 * i + 2], want.b) << "pixel " << i;
+    }
+    for (size_t i = 0; i < skip; ++i) EXPECT_EQ(written[i], kGuard) << "byte " << i << " before";
+    for (size_t i = n * 3; i < n * 3 + kGuardBytes; ++i) EXPECT_EQ(out[i], kGuard) << "byte " << i;
+}
+
 TEST(ImageBufferYuv422, WritesExactlyEveryPixel)
 {
     struct Size {
         int w, h;
     };
-    for (const Size s : {Size{1, 1}, Size{3, 3}, Size{4, 2}, Size{5, 1}, Size{2, 1}}) {
-        const size_t n = size_t(s.w) * size_t(s.h);
-        const std::vector<uint8_t> in = randomBytes(n * 2, unsigned(n));
-        std::vector<uint8_t> out(n * 3 + kGuardBytes, kGuard);
-        ASSERT_EQ(Yuv422ToRgb(in.data(), out.data(), s.w, s.h), 0);
-        for (size_t i = 0; i < n; ++i) {
-            const size_t group = i / 2 * 4;
-            const int y = in[i % 2 == 0 ? group + 1 : group + 3];
-            const int u = in[group];
-            int v;
-            if (group + 2 < in.size())
-                v = in[group + 2];
-            else  // the lone last pixel: the V of the group before, or neutral
-                v = n > 1 ? in[group - 2] : 128;
-            const Rgb want = reference(y, u, v);
-            EXPECT_EQ(out[3 * i], want.r) << s.w << "x" << s.h << " pixel " << i;
-            EXPECT_EQ(out[3 * i + 1], want.g) << s.w << "x" << s.h << " pixel " << i;
-            EXPECT_EQ(out[3 * i + 2], want.b) << s.w << "x" << s.h << " pixel " << i;
-        }
-        for (size_t i = n * 3; i < out.size(); ++i) EXPECT_EQ(out[i], kGuard) << s.w << "x" << s.h;
-    }
+    for (const Size s : {Size{1, 1}, Size{3, 3}, Size{4, 2}, Size{5, 1}, Size{2, 1}})
+        expectUyvyFrameConverted(s.w, s.h);
 }
 
 TEST(ImageBufferYuv422, EmptySizeReturnsAtOnce)
@@ -250,6 +284,144 @@ TEST(ImageBufferYuv422, EmptySizeReturnsAtOnce)
         for (uint8_t b : out) EXPECT_EQ(b, kGuard);
     }
 }
+
+// --- Instruction sets -------------------------------------------------------
+
+const char* nameOf(YuvIsa isa)
+{
+    switch (isa) {
+        case YuvIsa::Scalar:
+            return "scalar";
+        case YuvIsa::Ssse3:
+            return "SSSE3";
+        case YuvIsa::Avx2:
+            return "AVX2";
+    }
+    return "?";
+}
+
+constexpr YuvIsa kEveryIsa[] = {YuvIsa::Scalar, YuvIsa::Ssse3, YuvIsa::Avx2};
+
+// The index of the first byte where a and b (of one size) differ, or kSame.
+constexpr size_t kSame = size_t(-1);
+size_t firstDifference(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b)
+{
+    const auto at = std::mismatch(a.begin(), a.end(), b.begin());
+    return at.first == a.end() ? kSame : size_t(at.first - a.begin());
+}
+
+// Uses one instruction set for its lifetime, then the one before.
+class UsingIsa {
+public:
+    explicit UsingIsa(YuvIsa isa) : before_(forceYuvIsa(isa)) {}
+    ~UsingIsa() { forceYuvIsa(before_); }
+    UsingIsa(const UsingIsa&) = delete;
+    UsingIsa& operator=(const UsingIsa&) = delete;
+
+private:
+    YuvIsa before_;
+};
+
+TEST(ImageBufferYuvIsa, FastestSupportedSetByDefault)
+{
+    YuvIsa fastest = YuvIsa::Scalar;
+    for (YuvIsa isa : kEveryIsa)
+        if (yuvIsaSupported(isa)) fastest = isa;
+    EXPECT_TRUE(yuvIsaSupported(YuvIsa::Scalar));
+    EXPECT_EQ(yuvIsa(), fastest) << nameOf(yuvIsa());
+    {
+        const UsingIsa scalar(YuvIsa::Scalar);
+        EXPECT_EQ(yuvIsa(), YuvIsa::Scalar);
+    }
+    EXPECT_EQ(yuvIsa(), fastest);
+}
+
+// Every vector path against the scalar one, byte for byte, over every
+// input: each U, V with every Y, in 4:2:2 (Y0, Y1 = 2k, 2k + 1) and 4:4:4.
+TEST(ImageBufferYuvIsa, VectorPathsMatchScalarForEveryInput)
+{
+    std::vector<YuvIsa> vectorIsas;
+    for (YuvIsa isa : kEveryIsa)
+        if (isa != YuvIsa::Scalar && yuvIsaSupported(isa)) vectorIsas.push_back(isa);
+    if (vectorIsas.empty()) GTEST_SKIP() << "no vector instruction set on this processor";
+
+    constexpr int kPixels = 256 * 256;  // a U: every V, every Y
+    std::vector<uint8_t> uyvy(kPixels * 2), yuv(kPixels * 3);
+    std::vector<uint8_t> wantRgb(kPixels * 3), wantBgr(kPixels * 3), got(kPixels * 3);
+    for (int u = 0; u < 256; ++u) {
+        for (int v = 0; v < 256; ++v)
+            for (int y = 0; y < 256; ++y) {
+                const size_t at = size_t(v * 256 + y);
+                uint8_t* group = &uyvy[at / 2 * 4];
+                group[0] = uint8_t(u);
+                group[2] = uint8_t(v);
+                group[1 + 2 * (y % 2)] = uint8_t(y);
+                yuv[3 * at] = uint8_t(y);
+                yuv[3 * at + 1] = uint8_t(u);
+                yuv[3 * at + 2] = uint8_t(v);
+            }
+        {
+            const UsingIsa scalar(YuvIsa::Scalar);
+            Yuv422ToRgb(uyvy.data(), wantRgb.data(), kPixels, 1);
+            Yuv444ToBgr(yuv.data(), wantBgr.data(), kPixels);
+        }
+        for (YuvIsa isa : vectorIsas) {
+            const UsingIsa vector(isa);
+            Yuv422ToRgb(uyvy.data(), got.data(), kPixels, 1);
+            ASSERT_EQ(firstDifference(got, wantRgb), kSame) << nameOf(isa) << " 4:2:2, U " << u;
+            Yuv444ToBgr(yuv.data(), got.data(), kPixels);
+            ASSERT_EQ(firstDifference(got, wantBgr), kSame) << nameOf(isa) << " 4:4:4, U " << u;
+        }
+    }
+}
+
+// Each path, the scalar fallback too, on every pixel count from 1 to 100
+// (the vector blocks are 16 and 32 pixels; the rest is converted one by
+// one), and on frames of several rows.
+class ImageBufferYuvPath : public testing::TestWithParam<YuvIsa> {
+protected:
+    void SetUp() override
+    {
+        if (!yuvIsaSupported(GetParam())) GTEST_SKIP() << nameOf(GetParam()) << " not on this processor";
+    }
+};
+
+TEST_P(ImageBufferYuvPath, Yuv422EveryLengthAgainstTheFormula)
+{
+    const UsingIsa isa(GetParam());
+    for (int n = 1; n <= 100; ++n) {
+        expectUyvyFrameConverted(n, 1);
+        expectUyvyFrameConverted(n, 1, 3);
+    }
+    struct Size {
+        int w, h;
+    };
+    for (const Size s : {Size{37, 3}, Size{64, 4}, Size{640, 2}, Size{33, 33}}) expectUyvyFrameConverted(s.w, s.h);
+}
+
+TEST_P(ImageBufferYuvPath, Yuv444EveryLengthAgainstTheFormula)
+{
+    const UsingIsa isa(GetParam());
+    for (int n = 1; n <= 100; ++n) {
+        // The input exactly n pixels long and, like the output, off any
+        // vector alignment.
+        const std::vector<uint8_t> buffer = randomBytes(1 + size_t(n) * 3, unsigned(n) + 1000);
+        const uint8_t* in = buffer.data() + 1;
+        std::vector<uint8_t> written(1 + size_t(n) * 3 + kGuardBytes, kGuard);
+        uint8_t* out = written.data() + 1;
+        Yuv444ToBgr(in, out, n);
+        for (size_t i = 0; i < size_t(n); ++i) {
+            const Rgb want = reference(in[3 * i], in[3 * i + 1], in[3 * i + 2]);
+            EXPECT_EQ(out[3 * i], want.b) << "count " << n << " pixel " << i;
+            EXPECT_EQ(out[3 * i + 1], want.g) << "count " << n << " pixel " << i;
+            EXPECT_EQ(out[3 * i + 2], want.r) << "count " << n << " pixel " << i;
+        }
+        for (size_t i = size_t(n) * 3; i < size_t(n) * 3 + kGuardBytes; ++i) EXPECT_EQ(out[i], kGuard) << "count " << n;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryIsa, ImageBufferYuvPath, testing::ValuesIn(kEveryIsa),
+                         [](const testing::TestParamInfo<YuvIsa>& info) { return std::string(nameOf(info.param)); });
 
 // --- BMP --------------------------------------------------------------------
 
@@ -387,3 +559,9 @@ TEST(ImageBufferBmp, Refusals)
 }
 
 }  // namespace
+
+// gtest names the instruction set of a failing path.
+void PrintTo(YuvIsa isa, std::ostream* os)
+{
+    *os << nameOf(isa);
+}
