@@ -3,6 +3,7 @@
 target_sources(calidra_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/StyledWidgetPaint.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DialogParts.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/HideTimer.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QTimerMessageboxWidget.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QTimerMessageboxExWidget.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QPicCtrlWidget.cpp

@@ -5,10 +5,10 @@
 #include <QGraphicsDropShadowEffect>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QTimer>
 
 #include <algorithm>
 
+#include "HideTimer.h"
 #include "StyledWidgetPaint.h"
 
 QTimerMessageboxExWidget::QTimerMessageboxExWidget(QWidget* parent) : QWidget(parent)
@@ -37,7 +37,7 @@ void QTimerMessageboxExWidget::showMessage(const QString& text, const QPoint& po
     move(pos);
     raise();
     show();
-    QTimer::singleShot(msec, this, &QTimerMessageboxExWidget::setHideWndTimer);
+    startHideTimer(this, msec);
 }
 
 void QTimerMessageboxExWidget::setHideWndTimer()

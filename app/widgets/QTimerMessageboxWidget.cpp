@@ -5,10 +5,10 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPointer>
-#include <QTimer>
 
 #include <algorithm>
 
+#include "HideTimer.h"
 #include "StyledWidgetPaint.h"
 
 namespace {
@@ -85,7 +85,7 @@ void QTimerMessageboxWidget::showMessage(const QString& text, int type, int msec
     }
     raise();
     show();
-    QTimer::singleShot(msec, this, &QTimerMessageboxWidget::setHideWndTimer);
+    startHideTimer(this, msec);
 }
 
 void QTimerMessageboxWidget::setHideWndTimer()

@@ -28,6 +28,7 @@
 #include "QCtrlModuleWidget.h"
 #include "QDeviceInfoModule.h"
 #include "QIconTextRBtn.h"
+#include "QHistogramCount.h"
 #include "QIsothermParams.h"
 #include "QPreviewModuleWidget.h"
 #include "QSecondCalibration.h"
@@ -41,6 +42,7 @@
 #include "QVideoSceneViewCtrl.h"
 #include "QVideoWndWidget.h"
 #include "StartUp.h"
+#include "VideoPointExItem.h"
 #include "VideoSurface.h"
 #include "simcam.h"
 
@@ -106,7 +108,12 @@ TEST(LivePageScreenshot, LiveVideoInBothLanguages)
             page->setShowHistogramSlot();
             QVideoHistogram* histogram = page->histogram();
             ASSERT_TRUE(QTest::qWaitForWindowExposed(histogram));
-            QTest::qWait(1500);  // a few counted frames
+            // A few counted frames drawn; the dialog's own slot runs first.
+            int counted = 0;
+            const QMetaObject::Connection counting = QObject::connect(
+                histogram->worker(), &QHistogramCount::sendCalculateYConutRetSignal, histogram, [&] { ++counted; });
+            ASSERT_TRUE(QTest::qWaitFor([&] { return counted >= 3; }, 8000));
+            QObject::disconnect(counting);
             QImage both = window.grab().toImage();
             QPainter painter(&both);
             painter.drawPixmap(histogram->geometry().topLeft() - window.geometry().topLeft(), histogram->grab());
@@ -203,8 +210,17 @@ TEST(LivePageScreenshot, RulesOfEveryKindOnLiveVideo)
 
     page->hotpointCheckBox()->click();
     page->coldpointCheckBox()->click();
-    // Two refresh ticks of the temperature worker.
-    QTest::qWait(2300);
+    // A refresh of the temperature worker has placed the marks and read the
+    // rules (the same tick does both).
+    const VideoPointExItem* marker = scene->hotColdMarker();
+    const QString na = QCoreApplication::translate("QVideoSceneViewCtrl", "N/A");
+    const auto measured = [&](const QString& text) { return !text.isEmpty() && text != na; };
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return marker->hotVisible() && marker->coldVisible() && measured(marker->hotText()) &&
+                   measured(marker->coldText());
+        },
+        8000));
     const QImage shot = window.grab().toImage();
     ASSERT_TRUE(shot.save(folder + "/live_rules_en.png"));
 

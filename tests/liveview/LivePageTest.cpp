@@ -525,6 +525,9 @@ TEST_F(LivePageTest, RemovalOfAnotherDeviceChangesNothing)
 TEST_F(LivePageTest, UnplugDuringAFirmwareUpdateArmsNothing)
 {
     connectCamera(firstDevice());
+    // Playing: an unplug before the worker started play would be told as
+    // a refused play instead.
+    ASSERT_TRUE(framesFlow());
     page_->settingModule()->setUpdating(true);
     // Counted after the page has heard it.
     int removed = 0;

@@ -27,6 +27,7 @@
 #include "CalibrationGearResult.h"
 #include "DeviceSdkWrapper.h"
 #include "FakeUiPrompts.h"
+#include "FireTimer.h"
 #include "MetaTypes.h"
 #include "PicRuleRecord.h"
 #include "QCustomLineEdit.h"
@@ -155,6 +156,8 @@ protected:
         thread_.start();
 
         page_ = std::make_unique<P>();
+        // The test polls by hand; a real tick would add a progress call.
+        heldTimer_.emplace(page_->progressTimer());
         wire();
         page_->resize(254, 640);
         page_->show();
@@ -171,6 +174,7 @@ protected:
 
     void TearDown() override
     {
+        heldTimer_.reset();
         page_.reset();
         thread_.quit();
         thread_.wait();
@@ -280,6 +284,7 @@ protected:
     QThread thread_;
     W* worker_ = nullptr;  // deleted on thread_'s finished
     std::unique_ptr<P> page_;
+    std::optional<HeldTimer> heldTimer_;
 };
 
 // ---- Connection, capabilities and equilibrium ------------------------------------------

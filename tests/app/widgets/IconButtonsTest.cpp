@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 
+#include "FireTimer.h"
 #include "QIconTextCtrlBtn.h"
 #include "QIconTextFuncBtn.h"
 #include "QIconTextHBtn.h"
@@ -318,9 +319,12 @@ TEST(LongPressBtn, HeldPressReportsLongPressOnceThenRelease)
     QLongPressBtn btn;
     LongPressSpies spies(&btn);
     QTest::mousePress(&btn, Qt::LeftButton);
-    ASSERT_TRUE(spies.longPressed.wait(5000));  // the 200 ms timer
-    QTest::qWait(300);                          // held on: no second report
+    auto* timer = btn.findChild<QTimer*>();
+    ASSERT_NE(timer, nullptr);
+    ASSERT_TRUE(timer->isActive());
+    fireTimer(timer);  // its 200 ms are up
     EXPECT_EQ(spies.longPressed.count(), 1);
+    EXPECT_FALSE(timer->isActive()) << "held on: no second report";
     QTest::mouseRelease(&btn, Qt::LeftButton);
     EXPECT_EQ(spies.released.count(), 1);
     EXPECT_EQ(spies.clicked.count(), 0);

@@ -4,11 +4,12 @@
 
 #include <QLabel>
 #include <QPointer>
-#include <QTest>
 
 #include <algorithm>
 #include <memory>
 
+#include "FireTimer.h"
+#include "HideTimer.h"
 #include "QTimerMessageboxExWidget.h"
 #include "QTimerMessageboxWidget.h"
 
@@ -136,13 +137,19 @@ TEST_F(ToastTest, WithoutMainWindowStaysWhereItWas)
 TEST_F(ToastTest, EarliestTimerHidesARepeatedToast)
 {
     toast->showMessage("Operate succeed", 0, 1000);
-    QTest::qWait(500);
-    toast->showMessage("Save succeed", 0, 1000);
+    QTimer* first = runningTimers(toast, kHideTimerName).value(0);
+    ASSERT_NE(first, nullptr);
+    toast->showMessage("Save succeed", 0, 1500);
+    const QList<QTimer*> timers = runningTimers(toast, kHideTimerName);
+    ASSERT_EQ(timers.size(), 2) << "the repeat keeps the first timer running";
+    EXPECT_EQ(timers[0], first);
+    EXPECT_EQ(timers[0]->interval(), 1000);
+    EXPECT_EQ(timers[1]->interval(), 1500);
     EXPECT_TRUE(toast->isVisible());
-    // The first timer fires about 500 ms after the second toast, well before
-    // the second's own 1000 ms.
-    QTest::qWait(750);
+    // The first timer runs out while the second toast still has time left.
+    fireTimer(first);
     EXPECT_FALSE(toast->isVisible());
+    EXPECT_EQ(runningTimers(toast, kHideTimerName), QList<QTimer*>{timers[1]});
 }
 
 TEST(TimerMessageboxExWidget, ShowsAtThePointAndHidesAfterItsTime)
@@ -170,6 +177,9 @@ TEST(TimerMessageboxExWidget, ShowsAtThePointAndHidesAfterItsTime)
     notice->showMessage(text, QPoint(5, 5), 200);
     EXPECT_EQ(notice->width(), std::max(before, grown));
 
-    QTest::qWait(700);
+    const QList<QTimer*> timers = runningTimers(notice, kHideTimerName);
+    ASSERT_EQ(timers.size(), 3) << "one per showing";
+    for (QTimer* t : timers) EXPECT_EQ(t->interval(), 200);
+    fireTimer(timers[0]);
     EXPECT_FALSE(notice->isVisible());
 }
