@@ -319,6 +319,8 @@ public:
         if (!QTest::qWaitFor([&] { return prompts_.count(Kind::Toast) + prompts_.count(Kind::Notice) > 0; },
                              kWaitMs))
             return fail("no snapshot result");
+        // The frame that came in as the worker finished is processed by now.
+        QTest::qWait(100);
         snapshotDrops_ += ledger_->running().dropped() - dropsBefore;
         for (const FakeUiPrompts::Call& c : prompts_.calls)
             if (c.kind == Kind::Notice || c.type != 0) return fail("snapshot: the page told \"" + c.text + "\"");
