@@ -19,6 +19,7 @@
 #include <cstdint>
 #include <cstring>
 #include <random>
+#include <string>
 #include <vector>
 
 #include "FramePool.h"
@@ -151,5 +152,45 @@ int main(int argc, char** argv)
     const auto sizes = {"640/512/0", "640/512/16", "1280/1024/0", "1280/1024/16"};
     reporter.printRatios("ratio", "BM_RenderFrame", "BM_OpenCvCropConvertScale", sizes);
     reporter.printRatios("ratio as used", "BM_RenderFrameAsUsed", "BM_OpenCvCropConvertScale", sizes);
+
+    // The same two, interleaved in one process: the figures that count.
+    const struct {
+        int width, height, step;
+    } cases[] = {{640, 512, 0}, {640, 512, 16}, {1280, 1024, 0}, {1280, 1024, 16}};
+    for (const auto& c : cases) {
+        const std::vector<uint8_t> yuv = uyvyFrame(c.width, c.height);
+        const ZoomCrop crop = ZoomTable::crop(c.width, c.height, c.step);
+        VideoSurface surface;
+        surface.resize(kWidget);
+        surface.show();
+        QApplication::processEvents();
+        RenderViewOpen record;
+        record.window = &surface;
+        const RenderCore::Handle view = RenderCore::open(&record);
+        if (!view || !RenderCore::setSize(view, c.width, c.height)) return 1;
+        const RenderFrameDesc desc = RenderCore::describe(yuv.data(), c.width, c.height);
+        const RenderRect source = RenderCore::sourceRect(c.width, c.height, crop.cx, crop.cy);
+        const auto ours = [&] {
+            RenderCore::draw(view, &desc, &source, 0);
+            RenderCore::present(view);
+            QApplication::sendPostedEvents(&surface, QEvent::MetaCall);
+        };
+        const cv::Mat frame(c.height, c.width, CV_8UC2, const_cast<uint8_t*>(yuv.data()));
+        cv::Mat rgb(c.height, c.width, CV_8UC3);
+        cv::Mat out(kWidget.height(), kWidget.width(), CV_8UC3);
+        const int x0 = crop.cx / 4, y0 = crop.cy / 4;
+        const int pairStart = x0 & ~1, pairEnd = std::min(c.width, (x0 + crop.width + 1) & ~1);
+        const cv::Rect pairs(pairStart, y0, pairEnd - pairStart, crop.height);
+        const auto reference = [&] {
+            cv::Mat converted = rgb(pairs);
+            cv::cvtColor(frame(pairs), converted, cv::COLOR_YUV2RGB_UYVY);
+            cv::resize(converted(cv::Rect(x0 - pairStart, 0, crop.width, crop.height)), out, out.size(), 0, 0,
+                       cv::INTER_CUBIC);
+        };
+        const std::string label =
+            "paired " + std::to_string(c.width) + "x" + std::to_string(c.height) + "/" + std::to_string(c.step);
+        RatioReporter::printPaired(label.c_str(), RatioReporter::measurePaired(ours, reference));
+        RenderCore::close(view);
+    }
     return 0;
 }

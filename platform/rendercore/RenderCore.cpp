@@ -6,6 +6,7 @@
 #include <opencv2/imgproc.hpp>
 
 #include <algorithm>
+#include <array>
 #include <exception>
 #include <map>
 #include <memory>
@@ -22,9 +23,31 @@ struct View {
     VideoSurface* target = nullptr;
     int width = 0;  // announced frame size
     int height = 0;
-    cv::Mat rgb;     // the frame converted, frame-sized; only the drawn region is filled
+    cv::Mat rgb;  // the frame converted, frame-sized; only the drawn region is filled
+    // Work planes kept from frame to frame, so that drawing allocates nothing
+    // once the sizes settle.
+    cv::Mat luma, chroma;              // the crop's Y and its U, V samples
+    cv::Mat lumaSized, chromaSized;    // scaled to the picture
+    cv::Mat packed;                    // the scaled planes as 4:2:2 again
+    cv::Mat rgbSized;                  // the picture in RGB before it takes the widget's format
+    // Pictures in the format the widget paints (RGB32), reused once the
+    // widget has let go of them.
+    std::array<QImage, 3> ring;
+    size_t nextSlot = 0;
     QImage picture;  // drawn, not yet presented
 };
+
+// A picture of `size` from the ring: one nobody else holds, else a new one in
+// the next slot (the widget may still hold the others).
+QImage& freePicture(View& view, const QSize& size)
+{
+    for (QImage& image : view.ring)
+        if (image.size() == size && image.isDetached()) return image;
+    QImage& slot = view.ring[view.nextSlot];
+    view.nextSlot = (view.nextSlot + 1) % view.ring.size();
+    slot = QImage(size, QImage::Format_RGB32);
+    return slot;
+}
 
 // Views by handle. The lock covers the table only: a view's own work runs
 // on its thread without it, so views of different players never wait for
@@ -100,27 +123,50 @@ int RenderCore::draw(Handle handle, const RenderFrameDesc* frame, const RenderRe
         return 1;
     }
 
-    // The crop in frame pixels, and the whole pixel pairs that cover it.
+    // The crop in frame pixels.
     const int x0 = r.left / 4, x1 = (r.right + 3) / 4;
     const int y0 = r.top / 4, y1 = (r.bottom + 3) / 4;
-    const int pairStart = x0 & ~1, pairEnd = std::min(w, (x1 + 1) & ~1);
-    for (int y = y0; y < y1; ++y)
-        Yuv422ToRgb(frame->yuv + (size_t(y) * size_t(w) + size_t(pairStart)) * 2,
-                    view->rgb.ptr<uint8_t>(y) + pairStart * 3, pairEnd - pairStart, 1);
-    const cv::Mat crop = view->rgb(cv::Rect(x0, y0, x1 - x0, y1 - y0));
+    const int cropW = x1 - x0, cropH = y1 - y0;
 
-    QImage picture(target, QImage::Format_RGB888);
+    QImage& picture = freePicture(*view, target);
     if (picture.isNull()) return 0;
-    cv::Mat out(target.height(), target.width(), CV_8UC3, picture.bits(), size_t(picture.bytesPerLine()));
+    cv::Mat out(target.height(), target.width(), CV_8UC4, picture.bits(), size_t(picture.bytesPerLine()));
     try {
-        if (crop.size() == out.size())
-            crop.copyTo(out);
-        else
-            cv::resize(crop, out, out.size(), 0, 0, cv::INTER_CUBIC);
-    } catch (const std::exception&) {  // out of memory for the scaling rows
+        if (x0 % 2 == 0 && cropW % 2 == 0 && target.width() % 2 == 0 && QSize(cropW, cropH) != target) {
+            // Scaled while still 4:2:2, then converted: the luma and the
+            // half-width chroma are three samples a pixel pair fewer than
+            // RGB, and the conversion runs over the picture's pixels rather
+            // than the crop's.
+            const cv::Mat crop(cropH, cropW, CV_8UC2, const_cast<uint8_t*>(frame->yuv) + (size_t(y0) * size_t(w) + x0) * 2,
+                               size_t(w) * 2);
+            cv::extractChannel(crop, view->luma, 1);
+            cv::extractChannel(crop, view->chroma, 0);
+            const cv::Mat uv(cropH, cropW / 2, CV_8UC2, view->chroma.data, view->chroma.step);
+            const cv::Size size(target.width(), target.height());
+            cv::resize(view->luma, view->lumaSized, size, 0, 0, cv::INTER_CUBIC);
+            cv::resize(uv, view->chromaSized, cv::Size(size.width / 2, size.height), 0, 0, cv::INTER_CUBIC);
+            const cv::Mat chromaSamples(size, CV_8UC1, view->chromaSized.data, view->chromaSized.step);
+            const cv::Mat planes[2] = {chromaSamples, view->lumaSized};
+            cv::merge(planes, 2, view->packed);
+            view->rgbSized.create(size, CV_8UC3);
+            Yuv422ToRgb(view->packed.ptr<uint8_t>(), view->rgbSized.ptr<uint8_t>(), size.width, size.height);
+        } else {
+            // Whole pixel pairs cover the crop: converted, then scaled.
+            const int pairStart = x0 & ~1, pairEnd = std::min(w, (x1 + 1) & ~1);
+            for (int y = y0; y < y1; ++y)
+                Yuv422ToRgb(frame->yuv + (size_t(y) * size_t(w) + size_t(pairStart)) * 2,
+                            view->rgb.ptr<uint8_t>(y) + pairStart * 3, pairEnd - pairStart, 1);
+            const cv::Mat crop = view->rgb(cv::Rect(x0, y0, cropW, cropH));
+            if (crop.size() == out.size())
+                crop.copyTo(view->rgbSized);
+            else
+                cv::resize(crop, view->rgbSized, out.size(), 0, 0, cv::INTER_CUBIC);
+        }
+        cv::cvtColor(view->rgbSized, out, cv::COLOR_RGB2BGRA);
+    } catch (const std::exception&) {  // out of memory for the work planes
         return 0;
     }
-    view->picture = std::move(picture);
+    view->picture = picture;
     return 1;
 }
 

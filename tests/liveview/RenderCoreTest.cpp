@@ -5,7 +5,12 @@
 #include <QCoreApplication>
 #include <QWidget>
 
+#include <opencv2/core.hpp>
+#include <opencv2/imgproc.hpp>
+
+#include <cmath>
 #include <cstdint>
+#include <set>
 #include <vector>
 
 #include "ImageBufferHelpers.h"
@@ -196,6 +201,92 @@ TEST_F(RenderCoreTest, OnlyTheNewestPictureWaitsForTheWidgetAndClearEndsIt)
     deliver();
     EXPECT_EQ(surface_.framesShown(), before + 1);
     EXPECT_FALSE(surface_.hasFrame());
+    RenderCore::close(view);
+}
+
+// A frame of smooth ramps in Y, U and V, the kind of picture a camera gives.
+std::vector<uint8_t> rampFrame(int W, int H)
+{
+    std::vector<uint8_t> yuv(size_t(W) * size_t(H) * 2);
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; x += 2) {
+            uint8_t* p = yuv.data() + (size_t(y) * size_t(W) + size_t(x)) * 2;
+            p[0] = uint8_t(64 + 128 * x / W);   // U
+            p[1] = uint8_t(16 + 220 * y / H);   // Y0
+            p[2] = uint8_t(200 - 128 * y / H);  // V
+            p[3] = uint8_t(16 + 220 * y / H + 2 * ((x + 1) % 3));
+        }
+    return yuv;
+}
+
+struct ScaleRow {
+    const char* name;
+    int W, H;      // frame
+    int cx, cy;    // crop offsets, in pixels of the four-times frame
+};
+
+const ScaleRow kScaleRows[] = {
+    {"enlarged whole frame", 64, 48, 0, 0},
+    {"enlarged crop", 64, 48, 32, 24},
+    {"shrunk whole frame", 192, 144, 0, 0},
+    {"crop starting on an odd pixel", 66, 48, 4, 0},
+};
+
+TEST_F(RenderCoreTest, ThePictureIsTheCropConvertedAndScaledInTheWidgetsFormat)
+{
+    for (const ScaleRow& row : kScaleRows) {
+        SCOPED_TRACE(row.name);
+        const std::vector<uint8_t> yuv = rampFrame(row.W, row.H);
+        const RenderCore::Handle view = openOn(&surface_);
+        ASSERT_EQ(RenderCore::setSize(view, row.W, row.H), 1);
+        const RenderFrameDesc d = RenderCore::describe(yuv.data(), row.W, row.H);
+        const RenderRect source = RenderCore::sourceRect(row.W, row.H, row.cx, row.cy);
+        ASSERT_EQ(RenderCore::draw(view, &d, &source, 0), 1);
+        ASSERT_EQ(RenderCore::present(view), 1);
+        deliver();
+        const QImage& shown = surface_.frame();
+        EXPECT_EQ(shown.format(), QImage::Format_RGB32) << "painted without a conversion";
+
+        // The reference: the whole frame converted, the crop scaled.
+        std::vector<uint8_t> rgb(size_t(row.W) * size_t(row.H) * 3);
+        Yuv422ToRgb(yuv.data(), rgb.data(), row.W, row.H);
+        const cv::Mat all(row.H, row.W, CV_8UC3, rgb.data());
+        const int x0 = row.cx / 4, y0 = row.cy / 4;
+        cv::Mat want;
+        cv::resize(all(cv::Rect(x0, y0, row.W - 2 * x0, row.H - 2 * y0)), want, cv::Size(shown.width(), shown.height()),
+                   0, 0, cv::INTER_CUBIC);
+        double sum = 0;
+        int worst = 0;
+        for (int y = 0; y < want.rows; ++y)
+            for (int x = 0; x < want.cols; ++x) {
+                const QRgb got = shown.pixel(x, y);
+                const cv::Vec3b& w = want.at<cv::Vec3b>(y, x);
+                for (int diff : {qRed(got) - w[0], qGreen(got) - w[1], qBlue(got) - w[2]}) {
+                    sum += std::abs(diff);
+                    worst = std::max(worst, std::abs(diff));
+                }
+            }
+        EXPECT_LT(sum / (3.0 * want.rows * want.cols), 1.0);
+        EXPECT_LE(worst, 6);
+        RenderCore::close(view);
+    }
+}
+
+TEST_F(RenderCoreTest, PicturesComeFromAFewBuffersUsedAgain)
+{
+    const std::vector<uint8_t> yuv = rampFrame(64, 48);
+    const RenderCore::Handle view = openOn(&surface_);
+    ASSERT_EQ(RenderCore::setSize(view, 64, 48), 1);
+    const RenderFrameDesc d = RenderCore::describe(yuv.data(), 64, 48);
+    const RenderRect whole = RenderCore::sourceRect(64, 48, 0, 0);
+    std::set<const uchar*> buffers;
+    for (int i = 0; i < 20; ++i) {
+        ASSERT_EQ(RenderCore::draw(view, &d, &whole, 0), 1);
+        ASSERT_EQ(RenderCore::present(view), 1);
+        deliver();
+        buffers.insert(surface_.frame().constBits());
+    }
+    EXPECT_LE(buffers.size(), 3u);
     RenderCore::close(view);
 }
 
