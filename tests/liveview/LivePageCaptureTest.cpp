@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -121,6 +122,13 @@ protected:
         ASSERT_TRUE(
             QTest::qWaitFor([&] { return page_->isConnected() && page_->videoPlay()->isVideoAlive(); }, kWaitMs));
     }
+    // Waits until n more frames went into the open file: n + 1 through the
+    // frame worker, as the last may still be on its way to the file.
+    bool framesRecorded(quint64 n) const
+    {
+        const quint64 from = page_->videoPlay()->framesProcessed();
+        return QTest::qWaitFor([&] { return page_->videoPlay()->framesProcessed() >= from + n + 1; }, kWaitMs);
+    }
     FakeUiPrompts::Call lastToast() const { return prompts_.last(Kind::Toast); }
     QRecordTimeWidget* recordTime() const { return page_->sceneView()->recordTimeWidget(); }
 
@@ -137,9 +145,9 @@ TEST_F(LivePageCaptureTest, RecordButtonStartsAndStopsAPlayableFile)
     ASSERT_TRUE(QTest::qWaitFor([&] { return page_->isRecording(); }, kWaitMs));
     EXPECT_EQ(lastToast().text, tx("Recording Start"));
     EXPECT_EQ(lastToast().type, 0);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return page_->recordTimer()->isActive(); }, kWaitMs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return page_->recordTimer()->isActive(); }, kWaitMs));
     EXPECT_FALSE(recordTime()->isHidden());
-    QTest::qWait(1500);
+    ASSERT_TRUE(framesRecorded(20));
 
     page_->recordButton()->click();
     EXPECT_FALSE(page_->isRecording());
@@ -242,9 +250,10 @@ TEST_F(LivePageCaptureTest, ScheduleStartsAndEndsRecordingOnTheHour)
 
     sdk().setAutoRecordTime(0, 8, 17);
     gNow = QDateTime(QDate(2026, 12, 11), QTime(8, 0));
+    QSignalSpy starts(page_.get(), &Page::sendStartRecordSignals);
     page_->setCheckAutoRecordTimeSlot();
-    QTest::qWait(300);
-    EXPECT_FALSE(page_->isRecording()) << "a disabled schedule starts nothing";
+    EXPECT_EQ(starts.count(), 0) << "a disabled schedule starts nothing";
+    EXPECT_FALSE(page_->isRecording());
     page_->setClockForTests(nullptr);
 }
 
@@ -306,7 +315,8 @@ TEST_F(LivePageCaptureTest, UnplugWhileRecordingLeavesACompleteFile)
     connectCamera();
     page_->recordButton()->click();
     ASSERT_TRUE(QTest::qWaitFor([&] { return page_->isRecording(); }, kWaitMs));
-    QTest::qWait(1000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return page_->recordTimer()->isActive(); }, kWaitMs));
+    ASSERT_TRUE(framesRecorded(10));
     ASSERT_EQ(SIMCAM_Unplug(0), 1);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !page_->isConnected(); }, 15000));
     EXPECT_FALSE(page_->isRecording());

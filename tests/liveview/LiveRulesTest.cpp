@@ -4,20 +4,18 @@
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
-#include <QTest>
 
 #include <cstring>
 #include <vector>
 
 #include "DeviceSdkWrapper.h"
+#include "FireTimer.h"
 #include "LiveRuleSet.h"
 #include "QTempRule.h"
 #include "SimCamera.h"
 #include "simcam.h"
 
 namespace {
-
-constexpr int kWaitMs = 5000;
 
 // Little-endian words of a record, for byte comparisons.
 void putWord(std::vector<uint8_t>& bytes, size_t offset, uint32_t v)
@@ -198,12 +196,17 @@ TEST_F(TempRuleTest, TicksOnlyWhileRefreshing)
     EXPECT_EQ(ticks.count(), 0);
 
     worker.setThermRefreshTimeSlot(1);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return ticks.count() >= 2; }, kWaitMs)) << "the timer drives the ticks";
+    auto* timer = worker.findChild<QTimer*>();
+    ASSERT_NE(timer, nullptr);
+    ASSERT_TRUE(timer->isActive());
+    EXPECT_EQ(timer->interval(), 500);
+    fireTimer(timer);
+    fireTimer(timer);
+    EXPECT_EQ(ticks.count(), 2) << "the timer drives the ticks";
     worker.setTimerStatusSlot(false);
-    const int seen = ticks.count();
+    EXPECT_FALSE(timer->isActive()) << "no tick comes later";
     worker.setUpdateTemperSlots();
-    QTest::qWait(600);
-    EXPECT_EQ(ticks.count(), seen);
+    EXPECT_EQ(ticks.count(), 2);
 }
 
 TEST_F(TempRuleTest, OpeningWithoutACameraGivesUpAtOnce)
