@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QMetaMethod>
+#include <QThread>
 #include <QTimer>
 #include <QtGlobal>
 
@@ -15,8 +16,9 @@
 #include "AppHelpers.h"
 #include "CaptureFolder.h"
 #include "DeviceSdkWrapper.h"
-#include "SnapshotWriter.h"
 #include "ImageBufferHelpers.h"
+#include "SnapshotWorker.h"
+#include "SnapshotWriter.h"
 #include "ZoomTable.h"
 #include "camsdk.h"
 
@@ -56,12 +58,30 @@ QImage rgbImage(const LiveFrame& frame)
 
 }  // namespace
 
-QVideoPlay::QVideoPlay(QObject* parent) : QObject(parent), fpsTimer_(new QTimer(this))
+QVideoPlay::QVideoPlay(QObject* parent)
+    : QObject(parent),
+      fpsTimer_(new QTimer(this)),
+      snapshotThread_(new QThread(this)),
+      snapshotWriter_(new SnapshotWorker)
 {
-    cv::setNumThreads(4);
+    // OpenCV serves only the renderer, whose resizes take a few ms on one
+    // thread: a pool's hand-offs and spinning cost more than they save
+    // (livepage_bench, 1280 x 1024 at 60 fps: a tenth of a core).
+    cv::setNumThreads(1);
     connect(this, &QVideoPlay::sendInputDataSignal, this, &QVideoPlay::setInputDataSlot, Qt::QueuedConnection);
     connect(this, &QVideoPlay::sendStopRecordSignals, this, &QVideoPlay::setStopRecordSlots, Qt::QueuedConnection);
     connect(fpsTimer_, &QTimer::timeout, this, &QVideoPlay::setFPSCountTimerSlot);
+
+    snapshotThread_->setObjectName(QStringLiteral("snapshot"));
+    snapshotWriter_->moveToThread(snapshotThread_);
+    connect(snapshotWriter_, &SnapshotWorker::sendSnapshotWrittenSignal, this, &QVideoPlay::setSnapshotWrittenSlot,
+            Qt::QueuedConnection);
+    // A snapshot asked for is written even when the worker goes meanwhile:
+    // what is still queued when the thread ends is written before it ends.
+    connect(snapshotThread_, &QThread::finished, snapshotWriter_, &SnapshotWorker::writeQueued,
+            Qt::DirectConnection);
+    connect(snapshotThread_, &QThread::finished, snapshotWriter_, &QObject::deleteLater);
+    snapshotThread_->start();
 }
 
 QVideoPlay::~QVideoPlay()
@@ -70,6 +90,10 @@ QVideoPlay::~QVideoPlay()
     // Only this worker's sink goes: the camera stays open for the other
     // players and is closed by the live page's disconnection.
     setVideoStopPlaySlot();
+    // Results of the snapshots still being written have nobody to go to.
+    disconnect(snapshotWriter_, nullptr, this, nullptr);
+    snapshotThread_->quit();
+    snapshotThread_->wait();
 }
 
 qint64 QVideoPlay::tickNow()
@@ -348,17 +372,34 @@ void QVideoPlay::setSubcontractRecordTimer()
 
 void QVideoPlay::setDealSnapshotSlots(const SnapshotRequest& request)
 {
-    QString saved;
-    const int code = SnapshotWriter::take(request, shown_, QDateTime::currentDateTime(), &saved);
-    if (code == 0) lastSnapshotPath_ = saved;
-    emit sendSnapshotResultSignals(code);
+    queueSnapshot(request, false);
 }
 
 void QVideoPlay::setHeatMapExportSlot(const SnapshotRequest& request)
 {
-    lastSnapshotPath_.clear();
-    setDealSnapshotSlots(request);
-    if (!lastSnapshotPath_.isEmpty()) emit sendHeatMapExportRetSignal(lastSnapshotPath_);
+    queueSnapshot(request, true);
+}
+
+void QVideoPlay::queueSnapshot(const SnapshotRequest& request, bool heatMap)
+{
+    // The frame shown now is shared, not copied: frames are immutable.
+    snapshotWriter_->enqueue(SnapshotWorker::Job{request, shown_, QDateTime::currentDateTime(), heatMap});
+}
+
+void QVideoPlay::setSnapshotWrittenSlot(int nCode, const QString& path, bool heatMap)
+{
+    emit sendSnapshotResultSignals(nCode);
+    if (heatMap && nCode == SnapshotWriter::kSaved) emit sendHeatMapExportRetSignal(path);
+}
+
+void QVideoPlay::waitForSnapshots()
+{
+    snapshotWriter_->waitUntilIdle();
+}
+
+void QVideoPlay::setSnapshotHook(std::function<void()> hook)
+{
+    snapshotWriter_->setBeforeWriteHook(std::move(hook));
 }
 
 void QVideoPlay::setUpdateHWndSlots(void*) {}

@@ -12,11 +12,16 @@
 // shared and immutable: every hand-off owns what it holds, however late it
 // is read.
 //
+// Snapshots are written on a thread the worker owns (SnapshotWorker), one
+// after the other, from the frame shown when each was asked for; their
+// results come back through the worker's thread in the order asked.
+//
 // Threads: the intake runs on the camera layer's frame thread, every slot on
-// the worker's thread; isVideoAlive, getFrameSize, setZoomStep and
-// setColorType may be called from any thread. Destroy the worker on its
-// own thread (deleteLater when its thread finishes); that stops only its own
-// frames, the camera stays open for the other players.
+// the worker's thread; isVideoAlive, getFrameSize, setZoomStep,
+// setColorType, waitForSnapshots and setSnapshotHook may be called from any
+// thread. Destroy the worker on its own thread (deleteLater when its thread
+// finishes); that stops only its own frames, the camera stays open for the
+// other players, and it waits for the snapshots asked for.
 #pragma once
 
 #include <QImage>
@@ -26,6 +31,7 @@
 #include <QString>
 
 #include <atomic>
+#include <functional>
 #include <mutex>
 
 #include "FrameMailbox.h"
@@ -37,7 +43,9 @@
 #include "SnapshotRequest.h"
 #include "VideoRecorder.h"
 
+class QThread;
 class QTimer;
+class SnapshotWorker;
 
 // Size of the last new-sized frame that any worker took in.
 extern std::atomic<int> gVideoWidth;
@@ -92,6 +100,12 @@ public:
     // Worker thread: a recording runs, and the file it writes.
     bool isRecording() const { return recording_; }
     QString recordFilePath() const { return recorder_.filePath(); }
+    // Blocks until every snapshot asked for so far is written; their results
+    // reach this worker's thread as queued calls. Not on the snapshot thread.
+    void waitForSnapshots();
+    // Tests hold a snapshot in progress: runs on the snapshot thread before
+    // each write. Empty: none.
+    void setSnapshotHook(std::function<void()> hook);
 
 signals:
     // Intake to processing, queued: the newest frame taken in.
@@ -127,7 +141,8 @@ public slots:
     // old (called by the processing of the frame that passes it).
     void setSubcontractRecordTimer();
     // A snapshot of the frame shown (the frozen one while frozen), with the
-    // live state the page copied when it was asked for.
+    // live state the page copied when it was asked for; queued for the
+    // snapshot thread, the result follows when it is written.
     void setDealSnapshotSlots(const SnapshotRequest& request);
     // The same, then the picture's path for the analysis (only on success).
     void setHeatMapExportSlot(const SnapshotRequest& request);
@@ -146,6 +161,9 @@ private:
     static QDateTime recordDate();
     // False when the file could not be completed.
     bool stopRecording();
+    void queueSnapshot(const SnapshotRequest& request, bool heatMap);
+    // A snapshot thread's result, on this worker's thread.
+    void setSnapshotWrittenSlot(int nCode, const QString& path, bool heatMap);
 
     // Intake (frame thread) state. The lock keeps a size change and its
     // output code in order with the hand-off of the frame that brought it;
@@ -175,5 +193,6 @@ private:
     VideoRecorder recorder_;
     bool recording_ = false;
     qint64 fileOpenedMs_ = 0;  // tickNow() when the current file was opened
-    QString lastSnapshotPath_;
+    QThread* snapshotThread_ = nullptr;  // child
+    SnapshotWorker* snapshotWriter_ = nullptr;  // lives on snapshotThread_
 };

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QImageWriter>
 #include <QLatin1Char>
 #include <QtEndian>
 
@@ -26,6 +27,11 @@ static_assert(Q_BYTE_ORDER == Q_LITTLE_ENDIAN, "the picture records are written 
 static_assert(sizeof(RedunData) == LiveFrame::kRedunBytes, "the camera's block behind the raw frame");
 
 namespace {
+
+// Qt maps its compression setting c to zlib level c * 9 / 91.
+static_assert(SnapshotWriter::pngCompression(1) * 9 / 91 == 1 && SnapshotWriter::pngCompression(6) * 9 / 91 == 6 &&
+                  SnapshotWriter::pngCompression(9) * 9 / 91 == 9,
+              "zlib levels through Qt's compression setting");
 
 // Window size fields of the camera's block: the current layout keeps the raw
 // width and height at 824/826, the earlier one the display size at 1332/1334.
@@ -123,6 +129,14 @@ bool hasDisplayFrame(const FramePtr& frame)
     return frame && frame->width > 0 && frame->height > 0 && frame->yuv.size() >= yuvBytes(*frame);
 }
 
+// The file is closed on return, before anything is appended to it.
+bool writePng(const QString& path, const QImage& image)
+{
+    QImageWriter writer(path, "png");
+    writer.setCompression(SnapshotWriter::pngCompression(SnapshotWriter::kPngLevel));
+    return writer.write(image);
+}
+
 // Cuts the file back to the PNG and closes it; returns code.
 int abandon(QFile& file, qint64 pngSize, int code)
 {
@@ -158,7 +172,7 @@ int SnapshotWriter::saveSnapshotFile(const QString& path, const SnapshotRequest&
     Yuv422ToRgb(frame->yuv.data(), rgb.get(), width, height);
     const QImage image(rgb.get(), width, height, width * 3, QImage::Format_RGB888);
     if (image.isNull()) return kNoFrame;
-    if (!image.save(path, "PNG")) {
+    if (!writePng(path, image)) {
         // No half-written picture stays behind.
         QFile::remove(path);
         return kNoFrame;

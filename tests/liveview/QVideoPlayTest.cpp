@@ -1,24 +1,34 @@
 // The frame worker over the simulated camera on its manual clock: intake
 // and its checks, output codes, the hand-off, freeze, both display modes,
 // the zoom crop, the frames-per-second figure, the alive rule, start
-// failures and players that come and go while others keep playing.
+// failures, players that come and go while others keep playing, and
+// snapshots written beside the frames on a thread of their own.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QImage>
 #include <QSemaphore>
+#include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QWidget>
 
 #include <cstring>
 #include <functional>
 #include <initializer_list>
+#include <thread>
 #include <vector>
 
 #include "DeviceSdkWrapper.h"
+#include "FreeSpaceProbe.h"
 #include "ImageBufferHelpers.h"
 #include "QVideoPlay.h"
 #include "RenderCore.h"
+#include "SnapshotRequest.h"
+#include "ThermalImageData.h"
 #include "VideoPlayHarness.h"
 #include "VideoSurface.h"
 #include "camsdk.h"
@@ -433,6 +443,168 @@ TEST_F(QVideoPlayTest, OnlyTheFeedingPlayerWritesTheFrameDump)
     ASSERT_TRUE(sdk.startFrameDump(path, 2, nullptr, nullptr, DeviceSdkWrapper::kDumpYuv));
     step(3, {&live, &dialog});
     EXPECT_EQ(QFile(path).size(), 2 * 160 * 120 * 2);
+}
+
+// ---- Snapshots -----------------------------------------------------------------------
+
+qint64 plentyOfSpace(const QString&)
+{
+    return qint64(100) << 30;
+}
+
+// The snapshot thread held in its hook: entered() returns once a write has
+// begun, let() lets that many go on.
+struct HeldWrites {
+    QSemaphore begun, gate;
+    std::function<void()> hook()
+    {
+        return [this] {
+            begun.release();
+            gate.acquire();
+        };
+    }
+    void entered() { begun.acquire(); }
+    void let(int n = 1) { gate.release(n); }
+};
+
+class SnapshotThreadTest : public QVideoPlayTest {
+protected:
+    void SetUp() override
+    {
+        QVideoPlayTest::SetUp();
+        FreeSpaceProbe::setSource(&plentyOfSpace);
+        request_.root = dir_.path();
+        USBSDK_GlobalTemperParam global{};
+        ASSERT_NE(USBSDK_GetCommonTemperParam(&global), 0);
+        request_.global = global;
+    }
+    void TearDown() override
+    {
+        ThermalImageData::getInstance().freePic();
+        FreeSpaceProbe::setSource(nullptr);
+        QVideoPlayTest::TearDown();
+    }
+    QStringList snapshotFiles() const
+    {
+        QStringList files;
+        QDirIterator it(dir_.path(), {"*.png"}, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) files << it.next();
+        files.sort();
+        return files;
+    }
+    // The file is the PNG of frame with its radiometric data behind it.
+    static void expectPictureOf(const QString& path, const FramePtr& frame)
+    {
+        QImage shown(path);
+        ASSERT_EQ(shown.size(), QSize(frame->width, frame->height));
+        shown = shown.convertToFormat(QImage::Format_RGB888);
+        std::vector<uint8_t> rgb(size_t(frame->width) * size_t(frame->height) * 3);
+        Yuv422ToRgb(frame->yuv.data(), rgb.data(), frame->width, frame->height);
+        const size_t line = size_t(frame->width) * 3;
+        for (int y = 0; y < frame->height; ++y)
+            ASSERT_EQ(std::memcmp(shown.constScanLine(y), rgb.data() + size_t(y) * line, line), 0) << "row " << y;
+        ThermalImageData& picture = ThermalImageData::getInstance();
+        ASSERT_EQ(picture.readPicFile(path), 0);
+        EXPECT_EQ(picture.getPicHeaderInfo(), 0);
+        EXPECT_EQ(picture.getThermalGraph(), 0);
+    }
+
+    QTemporaryDir dir_;
+    SnapshotRequest request_;
+};
+
+TEST_F(SnapshotThreadTest, FramesGoOnWhileSnapshotsAreWrittenOneAfterTheOther)
+{
+    VideoPlayHarness play;
+    QVideoPlay* p = play.player();
+    HeldWrites held;
+    p->setSnapshotHook(held.hook());
+    QSignalSpy results(p, &QVideoPlay::sendSnapshotResultSignals);
+    QSignalSpy heatMaps(p, &QVideoPlay::sendHeatMapExportRetSignal);
+    QStringList told;  // both, in the order emitted (on the worker's thread)
+    QObject::connect(p, &QVideoPlay::sendSnapshotResultSignals, p, [&](int code) { told << QString::number(code); },
+                     Qt::DirectConnection);
+    QObject::connect(p, &QVideoPlay::sendHeatMapExportRetSignal, p, [&](const QString&) { told << "heat map"; },
+                     Qt::DirectConnection);
+    play.startPlay(&surface_, false);
+    step(2, {&play});
+    const FramePtr asked = play.frames.back();
+    play.run([&] { p->setHeatMapExportSlot(request_); });
+    play.run([&] { p->setDealSnapshotSlots(request_); });
+    held.entered();
+
+    // Every frame is processed while the first snapshot is held.
+    const quint64 received = p->framesReceived(), processed = p->framesProcessed();
+    for (int i = 0; i < 5; ++i) {
+        ASSERT_EQ(SIMCAM_StepFrames(1), 1);
+        play.run([] {});
+    }
+    EXPECT_EQ(p->framesReceived(), received + 5);
+    EXPECT_EQ(p->framesProcessed(), processed + 5);
+    QCoreApplication::sendPostedEvents();
+    ASSERT_EQ(play.frames.size(), 7u);
+    EXPECT_NE(play.frames.back()->yuv, asked->yuv);
+    EXPECT_EQ(results.count(), 0);
+
+    // The second waits for the first, which is told before it begins.
+    held.let();
+    held.entered();
+    play.run([] {});
+    ASSERT_EQ(results.count(), 1);
+    EXPECT_EQ(results.at(0).at(0).toInt(), 0);
+    ASSERT_EQ(heatMaps.count(), 1);
+    const QString first = heatMaps.at(0).at(0).toString();
+    expectPictureOf(first, asked);
+
+    held.let();
+    play.flush();
+    ASSERT_EQ(results.count(), 2);
+    EXPECT_EQ(results.at(1).at(0).toInt(), 0);
+    EXPECT_EQ(heatMaps.count(), 1) << "only the heat-map export tells its path";
+    EXPECT_EQ(told, QStringList({"0", "heat map", "0"}));
+    const QStringList files = snapshotFiles();
+    ASSERT_EQ(files.size(), 2) << "each snapshot has a file of its own";
+    EXPECT_TRUE(files.contains(first));
+    for (const QString& f : files) expectPictureOf(f, asked);
+}
+
+TEST_F(SnapshotThreadTest, AFailedSnapshotIsToldAndExportsNoHeatMap)
+{
+    VideoPlayHarness play;
+    QVideoPlay* p = play.player();
+    QSignalSpy results(p, &QVideoPlay::sendSnapshotResultSignals);
+    QSignalSpy heatMaps(p, &QVideoPlay::sendHeatMapExportRetSignal);
+    play.run([&] { p->setHeatMapExportSlot(request_); });  // no frame shown yet
+    play.flush();
+    ASSERT_EQ(results.count(), 1);
+    EXPECT_EQ(results.at(0).at(0).toInt(), 1);
+    EXPECT_EQ(heatMaps.count(), 0);
+    EXPECT_TRUE(snapshotFiles().isEmpty());
+}
+
+TEST_F(SnapshotThreadTest, DestroyingThePlayerWaitsForTheSnapshotsBeingWritten)
+{
+    VideoPlayHarness play;
+    QVideoPlay* p = play.player();
+    HeldWrites held;
+    p->setSnapshotHook(held.hook());
+    play.startPlay(&surface_, true);
+    step(2, {&play});
+    const FramePtr asked = play.frames.back();
+    play.run([&] {
+        p->setDealSnapshotSlots(request_);
+        p->setDealSnapshotSlots(request_);
+    });
+    held.entered();
+
+    std::thread destroyer([&] { play.destroyPlayer(); });
+    // The destructor has begun once this player's sink is gone.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return sim("sinks") == 0.0; }, 10000));
+    held.let(2);
+    destroyer.join();
+    const QStringList files = snapshotFiles();
+    ASSERT_EQ(files.size(), 2);
+    for (const QString& f : files) expectPictureOf(f, asked);
 }
 
 }  // namespace

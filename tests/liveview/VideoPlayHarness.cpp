@@ -45,6 +45,12 @@ void VideoPlayHarness::post(const std::function<void()>& work)
 void VideoPlayHarness::flush()
 {
     run([] {});
+    // Snapshots asked for are written on a thread of their own; their results
+    // come back to the worker's thread.
+    if (player_) {
+        player_->waitForSnapshots();
+        run([] {});
+    }
     QCoreApplication::sendPostedEvents();
 }
 

@@ -27,8 +27,9 @@ public:
     void run(const std::function<void()>& work);
     // Posts work to the worker's thread without waiting.
     void post(const std::function<void()>& work);
-    // Everything handed to the worker so far is processed and what it
-    // emitted has arrived here (also the pictures posted to widgets).
+    // Everything handed to the worker so far is processed (snapshots
+    // written) and what it emitted has arrived here (also the pictures
+    // posted to widgets).
     void flush();
 
     void startPlay(void* target, bool video);
