@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <pthread.h>
 #include <string>
 #include <thread>
 
@@ -490,6 +491,7 @@ void CamLayer::runDueEvents()
 
 void CamLayer::timerLoop()
 {
+    pthread_setname_np(pthread_self(), "camsdk timer");
     Lock lock(mutex_);
     while (!timerStop_) {
         // On the manual clock advanceTime runs the events; we only sleep.

@@ -1,5 +1,6 @@
 #include "DeviceEvents.h"
 
+#include <pthread.h>
 #include <system_error>
 
 namespace camsdk {
@@ -52,6 +53,7 @@ void DeviceEvents::stop()
 
 void DeviceEvents::run()
 {
+    pthread_setname_np(pthread_self(), "camsdk events");
     std::unique_lock<std::mutex> lock(mutex_);
     for (;;) {
         cv_.wait(lock, [&] { return stop_ || !queue_.empty(); });

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <pthread.h>
 #include <system_error>
 
 namespace camsdk {
@@ -163,6 +164,7 @@ void FrameStream::waitHandled(int64_t tUs)
 
 void FrameStream::run()
 {
+    pthread_setname_np(pthread_self(), "camsdk frames");  // a name for top -H and the benches
     std::unique_lock<std::mutex> lock(mutex_);
     while (!stop_) {
         if (sinks_.empty()) {
