@@ -45,19 +45,27 @@ void setThroughput(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * int64_t(kWidget.width()) * kWidget.height());
 }
 
-// describe, sourceRect, draw and present, as the worker renders a frame.
-void renderFrames(benchmark::State& state, int threads)
+// A view for width x height frames on a shown widget of the benchmark's
+// size; 0 when it cannot be had.
+RenderCore::Handle openView(VideoSurface& surface, int width, int height)
 {
-    const int width = int(state.range(0)), height = int(state.range(1)), step = int(state.range(2));
-    const std::vector<uint8_t> yuv = uyvyFrame(width, height);
-    VideoSurface surface;
     surface.resize(kWidget);
     surface.show();
     QApplication::processEvents();
     RenderViewOpen record;
     record.window = &surface;
     const RenderCore::Handle view = RenderCore::open(&record);
-    if (!view || !RenderCore::setSize(view, width, height)) {
+    return view && RenderCore::setSize(view, width, height) ? view : 0;
+}
+
+// describe, sourceRect, draw and present, as the worker renders a frame.
+void renderFrames(benchmark::State& state, int threads)
+{
+    const int width = int(state.range(0)), height = int(state.range(1)), step = int(state.range(2));
+    const std::vector<uint8_t> yuv = uyvyFrame(width, height);
+    VideoSurface surface;
+    const RenderCore::Handle view = openView(surface, width, height);
+    if (!view) {
         state.SkipWithError("no view");
         return;
     }
@@ -161,13 +169,8 @@ int main(int argc, char** argv)
         const std::vector<uint8_t> yuv = uyvyFrame(c.width, c.height);
         const ZoomCrop crop = ZoomTable::crop(c.width, c.height, c.step);
         VideoSurface surface;
-        surface.resize(kWidget);
-        surface.show();
-        QApplication::processEvents();
-        RenderViewOpen record;
-        record.window = &surface;
-        const RenderCore::Handle view = RenderCore::open(&record);
-        if (!view || !RenderCore::setSize(view, c.width, c.height)) return 1;
+        const RenderCore::Handle view = openView(surface, c.width, c.height);
+        if (!view) return 1;
         const RenderFrameDesc desc = RenderCore::describe(yuv.data(), c.width, c.height);
         const RenderRect source = RenderCore::sourceRect(c.width, c.height, crop.cx, crop.cy);
         const auto ours = [&] {
