@@ -517,8 +517,8 @@ TEST(VideoRecorderStop, AFileLeftWithoutItsIndexIsReported)
         if (child == 0) {
             VideoRecorder recorder;
             const int w = 64, h = 48;
-            if (recorder.open(QString::fromUtf8(rootPath), QString(), w, h, 25, QDateTime::currentDateTime()) != 0)
-                _exit(10);
+            const QDateTime start(QDate(2026, 1, 2), QTime(3, 4, 5));
+            if (recorder.open(QString::fromUtf8(rootPath), QString(), w, h, 25, start) != 0) _exit(10);
             LiveFrame frame;
             frame.width = w;
             frame.height = h;
