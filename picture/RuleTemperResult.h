@@ -17,4 +17,12 @@ struct RuleTemperResult {
     bool showMax = false;
 };
 
+// Which of the three values the result views show for every rule, as the
+// analysis window's check boxes set them.
+struct RuleShowFlags {
+    bool showMin = true;
+    bool showAvg = true;
+    bool showMax = true;
+};
+
 Q_DECLARE_METATYPE(RuleTemperResult)

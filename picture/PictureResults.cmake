@@ -1,0 +1,1 @@
+# Picture analysis: sources of this part of the window (none yet).
