@@ -1,1 +1,2 @@
-# Tests of this part of the picture analysis window (none yet).
+# The palette range slider: handle placement, drags, the switch, rescaling.
+calidra_gui_tests(calidra_rangeslider_tests ${CMAKE_CURRENT_LIST_DIR}/RangeSliderTest.cpp)
