@@ -54,6 +54,7 @@ void RuleResultOverlay::setMouseTransparentSlots(bool bFlag)
 
 void RuleResultOverlay::setItemDeleteSlots(quint32 key)
 {
+    if (key == 0) return;
     RuleResultBlock* b = blocks_.take(key);
     if (!b) return;
     blockLayout_->removeWidget(b);

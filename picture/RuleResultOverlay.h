@@ -33,7 +33,8 @@ public slots:
     // Sets or clears Qt::WA_TransparentForMouseEvents, so that the mouse
     // reaches what lies beneath.
     void setMouseTransparentSlots(bool bFlag);
-    // Deletes the rule's block; a key without a block changes nothing.
+    // Deletes the rule's block; 0 (the whole picture, not a rule) and keys
+    // without a block change nothing.
     void setItemDeleteSlots(quint32 key);
 
 protected:

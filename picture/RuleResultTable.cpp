@@ -74,7 +74,11 @@ void RuleResultTable::setItemSelectSlots(quint32 key)
 int RuleResultTable::findOrAppendRow(quint32 key, const QString& title)
 {
     const int found = findRow(key);
-    if (found >= 0) return found;
+    return found >= 0 ? found : appendRow(key, title);
+}
+
+int RuleResultTable::appendRow(quint32 key, const QString& title)
+{
     const int row = table_->rowCount();
     table_->insertRow(row);
     auto* keyItem = new QTableWidgetItem;

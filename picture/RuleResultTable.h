@@ -53,6 +53,8 @@ protected:
     // The row of key; when there is none a row is appended with the key and
     // the title.
     int findOrAppendRow(quint32 key, const QString& title);
+    // Appends a row with the key and the title; returns it.
+    int appendRow(quint32 key, const QString& title);
     void setRowTitle(int row, const QString& title);
     // Sets a value cell's text and its kept value (an invalid value clears
     // it).

@@ -1,1 +1,3 @@
-# Tests of this part of the picture analysis window (none yet).
+# The picture analysis window's rule temperature table and overlay.
+calidra_gui_tests(calidra_pictureresults_tests ${CMAKE_CURRENT_LIST_DIR}/PictureResultsTest.cpp)
+target_link_libraries(calidra_pictureresults_tests PRIVATE thermcore_fixtures)
