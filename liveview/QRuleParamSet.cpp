@@ -1,15 +1,12 @@
 #include "QRuleParamSet.h"
 
-#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 
-#include <cstring>
 #include <optional>
 
-#include "AppHelpers.h"
 #include "QUnitLineEdit.h"
 #include "SwitchButton.h"
 #include "ThermalImageData.h"
@@ -18,6 +15,22 @@
 namespace {
 
 using P = QRuleParamSet;
+
+const RuleParamPanel::Texts kTexts = {
+    "QRuleParamSet",
+    QT_TRANSLATE_NOOP("QRuleParamSet", "BasicTemperParam"),
+    QT_TRANSLATE_NOOP("QRuleParamSet", "Rule Property"),
+    {
+        QT_TRANSLATE_NOOP("QRuleParamSet", "EnvironmentTemper"),
+        QT_TRANSLATE_NOOP("QRuleParamSet", "Humidity"),
+        QT_TRANSLATE_NOOP("QRuleParamSet", "Enable"),
+        QT_TRANSLATE_NOOP("QRuleParamSet", "Emissivity"),
+        QT_TRANSLATE_NOOP("QRuleParamSet", "Distance"),
+        QT_TRANSLATE_NOOP("QRuleParamSet", "ReflexTemper"),
+    },
+    QT_TRANSLATE_NOOP("QRuleParamSet", "RestoreDefault"),
+    QT_TRANSLATE_NOOP("QRuleParamSet", "Set"),
+};
 
 constexpr int kFieldWidth = 100;
 constexpr int kRowHeight = 26;
@@ -30,74 +43,29 @@ constexpr int kSpanWidth = 254 - 2 * kSideMargin;
 // ("Reflected Temp") are not cut.
 constexpr int kLabelWidth = kSpanWidth - kColumnSpacing - kFieldWidth;
 
-// Grid rows of the page; the captioned rows follow the table below.
+// Grid rows of the page.
 constexpr int kGroupGridRow = 0;
 constexpr int kTitleGridRow = 3;
 constexpr int kButtonsGridRow = 8;
+constexpr int kRowGridRows[P::RowCount] = {1, 2, 4, 5, 6, 7};
 
-struct RowInfo {
-    const char* caption;  // translation source
-    int gridRow;
-    bool ruleOnly;  // shown for a selected rule only
-};
-
-const RowInfo kRows[P::RowCount] = {
-    {QT_TRANSLATE_NOOP("QRuleParamSet", "EnvironmentTemper"), 1, false},
-    {QT_TRANSLATE_NOOP("QRuleParamSet", "Humidity"), 2, false},
-    {QT_TRANSLATE_NOOP("QRuleParamSet", "Enable"), 4, true},
-    {QT_TRANSLATE_NOOP("QRuleParamSet", "Emissivity"), 5, false},
-    {QT_TRANSLATE_NOOP("QRuleParamSet", "Distance"), 6, false},
-    {QT_TRANSLATE_NOOP("QRuleParamSet", "ReflexTemper"), 7, true},
-};
-
-// The fields whose range follows the configured units.
-struct RangeInfo {
-    P::Row row;
-    float min;  // degrees C or metres
-    float max;
-    float (*toShown)(float);
-};
-
-const RangeInfo kRanges[] = {
-    {P::EnvironmentTemperRow, P::kEnvironmentTemperMin, P::kEnvironmentTemperMax, CelsiusToShowTemperEx},
-    {P::ReflexTemperRow, P::kReflexTemperMin, P::kReflexTemperMax, CelsiusToShowTemperEx},
-    {P::DistanceRow, P::kDistanceMin, P::kDistanceMax, MeterToShowDistance},
-};
-
-QString oneDecimal(float value)
+void styleCaption(QLabel* label)
 {
-    return QString::number(value, 'f', 1);
-}
-
-QLabel* captionLabel(QWidget* parent)
-{
-    auto* label = new QLabel(parent);
     label->setObjectName(QStringLiteral("Label_FF_85_14"));
     label->setFixedSize(kLabelWidth, kRowHeight);
-    return label;
 }
 
-QPushButton* pushButton(QWidget* parent, const char* objectName)
+void styleButton(QPushButton* button, const char* objectName)
 {
-    auto* button = new QPushButton(parent);
     button->setObjectName(QLatin1String(objectName));
     button->setFixedSize(kFieldWidth, kButtonHeight);
-    return button;
 }
 
 }  // namespace
 
-QRuleParamSet::QRuleParamSet(QWidget* parent) : QWidget(parent)
+QRuleParamSet::QRuleParamSet(QWidget* parent) : RuleParamPanel(kTexts, kConfigUnits, kDistanceMax, parent)
 {
-    zeroValues();
     buildForm();
-    retranslate();
-    updateValueRanges();
-    setRuleRowsVisible(false);
-
-    connect(m_enableSwitch, &SwitchButton::checkedChanged, this, &P::setRuleEnableSwitchSlots);
-    connect(m_defaultBtn, &QPushButton::clicked, this, &P::setDefaultSlot);
-    connect(m_setBtn, &QPushButton::clicked, this, &P::setApplyValueSlot);
 }
 
 QRuleParamSet::~QRuleParamSet() = default;
@@ -110,63 +78,36 @@ void QRuleParamSet::buildForm()
     grid->setHorizontalSpacing(kColumnSpacing);
     grid->setVerticalSpacing(8);
 
-    m_groupLabel = captionLabel(this);
-    m_groupLabel->setFixedWidth(kSpanWidth);
-    m_groupLabel->setProperty("heading", true);
-    grid->addWidget(m_groupLabel, kGroupGridRow, 0, 1, 2);
-    m_titleLabel = new QLabel(this);
-    m_titleLabel->setObjectName(QStringLiteral("ruleTitleLabel"));
-    m_titleLabel->setFixedSize(kSpanWidth, kRowHeight);
-    grid->addWidget(m_titleLabel, kTitleGridRow, 0, 1, 2);
+    styleCaption(groupLabel());
+    groupLabel()->setFixedWidth(kSpanWidth);
+    groupLabel()->setProperty("heading", true);
+    grid->addWidget(groupLabel(), kGroupGridRow, 0, 1, 2);
+    titleLabel()->setObjectName(QStringLiteral("ruleTitleLabel"));
+    titleLabel()->setFixedSize(kSpanWidth, kRowHeight);
+    grid->addWidget(titleLabel(), kTitleGridRow, 0, 1, 2);
 
     for (int r = 0; r < RowCount; ++r) {
-        m_rowLabels[r] = captionLabel(this);
-        grid->addWidget(m_rowLabels[r], kRows[r].gridRow, 0);
-        if (r == EnableRow) {
-            m_enableSwitch = new SwitchButton(this);
-            m_enableSwitch->setFixedSize(48, 24);
-            grid->addWidget(m_enableSwitch, kRows[r].gridRow, 1, Qt::AlignLeft | Qt::AlignVCenter);
+        const Row row = Row(r);
+        styleCaption(rowLabel(row));
+        grid->addWidget(rowLabel(row), kRowGridRows[r], 0);
+        if (row == EnableRow) {
+            grid->addWidget(ruleEnableSwitch(), kRowGridRows[r], 1, Qt::AlignLeft | Qt::AlignVCenter);
             continue;
         }
-        auto* field = new QUnitLineEdit(this);
-        field->setFixedSize(kFieldWidth, kRowHeight);
-        m_fields[r] = field;
-        grid->addWidget(field, kRows[r].gridRow, 1, Qt::AlignLeft);
+        field(row)->setFixedSize(kFieldWidth, kRowHeight);
+        grid->addWidget(field(row), kRowGridRows[r], 1, Qt::AlignLeft);
     }
-    m_fields[HumidityRow]->setUnitText(QStringLiteral("%"));
-    m_fields[HumidityRow]->setIntRange(kHumidityMax);
-    m_fields[EmissivityRow]->setFloatRange(kEmissivityMin, kEmissivityMax, 2);
-    m_fields[EmissivityRow]->setText(QStringLiteral("0.00"));
-    m_fields[EmissivityRow]->setToolTip(QString::number(double(kEmissivityMin), 'f', 2) + QLatin1Char('-') +
-                                        QString::number(double(kEmissivityMax), 'f', 2));
+    field(EmissivityRow)->setText(QStringLiteral("0.00"));
 
-    m_defaultBtn = pushButton(this, "IconTextHBtn");
-    m_setBtn = pushButton(this, "BtnStyle1");
+    styleButton(restoreDefaultButton(), "IconTextHBtn");
+    styleButton(setButton(), "BtnStyle1");
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(10);
-    buttons->addWidget(m_defaultBtn);
-    buttons->addWidget(m_setBtn);
+    buttons->addWidget(restoreDefaultButton());
+    buttons->addWidget(setButton());
     buttons->addStretch(1);
     grid->addLayout(buttons, kButtonsGridRow, 0, 1, 2);
     grid->setColumnStretch(1, 1);
-}
-
-void QRuleParamSet::retranslate()
-{
-    m_titleText = tr("Rule Property");
-    m_titleLabel->setText(m_titleText);
-    m_groupLabel->setText(tr("BasicTemperParam"));
-    for (int r = 0; r < RowCount; ++r) m_rowLabels[r]->setText(tr(kRows[r].caption));
-    m_defaultBtn->setText(tr("RestoreDefault"));
-    m_setBtn->setText(tr("Set"));
-    // The distance unit is a translated word.
-    m_fields[DistanceRow]->setUnitText(GetDistanceUnitText());
-}
-
-void QRuleParamSet::changeEvent(QEvent* event)
-{
-    if (event->type() == QEvent::LanguageChange) retranslate();
-    QWidget::changeEvent(event);
 }
 
 void QRuleParamSet::showEvent(QShowEvent* event)
@@ -176,31 +117,9 @@ void QRuleParamSet::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
 }
 
-void QRuleParamSet::updateValueRanges()
-{
-    for (const RangeInfo& range : kRanges) {
-        const float low = range.toShown(range.min);
-        const float high = range.toShown(range.max);
-        QUnitLineEdit* field = m_fields[range.row];
-        field->setFloatRange(low, high, 1);
-        field->setToolTip(oneDecimal(low) + QLatin1Char('-') + oneDecimal(high));
-    }
-    // The units go with the ranges, so a unit changed while no camera is
-    // connected is shown at once.
-    const QString symbol = GetTemperUnitSymbolEx();
-    m_fields[EnvironmentTemperRow]->setUnitText(symbol);
-    m_fields[ReflexTemperRow]->setUnitText(symbol);
-    m_fields[DistanceRow]->setUnitText(GetDistanceUnitText());
-}
-
-void QRuleParamSet::zeroValues()
-{
-    std::memset(&m_values, 0, sizeof m_values);
-}
-
 void QRuleParamSet::setSelectedItem(quint32 id)
 {
-    m_selectedKey = id;
+    setSelectedKey(id);
     refreshRuleParam();
 }
 
@@ -211,113 +130,25 @@ void QRuleParamSet::setGlobalTemperParam(const USBSDK_GlobalTemperParam& param)
 
 void QRuleParamSet::refreshRuleParam()
 {
-    zeroValues();
-    ThermalImageData& store = ThermalImageData::getInstance();
-    const std::optional<USBSDK_GlobalTemperParam> global = store.getDevGlobalRuleConfig();
-    if (!global) return;
-    m_values.environmentTemper = global->ambientTemp;
-    m_values.humidity = global->humidity;
-
-    const bool ruleMode = m_selectedKey != 0;
-    if (ruleMode) {
-        const std::optional<PicRuleConfig> rule = store.findDevRuleById(m_selectedKey);
-        if (!rule) return;
-        static_assert(sizeof m_values.ruleName == sizeof rule->name, "rule name field");
-        std::memcpy(m_values.ruleName, rule->name, sizeof m_values.ruleName);
-        m_values.emissivity = rule->emissivity;
-        m_values.distance = rule->distance;
-        m_values.reflexTemper = rule->reflectedTemp;
-        m_values.ruleEnable = rule->bLocalEnable;
-    } else {
-        m_values.emissivity = global->emissivity;
-        m_values.distance = global->distance;
-        m_values.reflexTemper = global->reflectedTemp;
-    }
-    showValues(ruleMode);
+    refreshValues();
 }
 
-void QRuleParamSet::showValues(bool ruleMode)
+bool QRuleParamSet::readGlobalBlock(USBSDK_GlobalTemperParam* out) const
 {
-    const QString name =
-        QString::fromUtf8(m_values.ruleName, int(strnlen(m_values.ruleName, sizeof m_values.ruleName)));
-    m_titleLabel->setText(m_titleText + QLatin1Char('-') + (ruleMode ? name : QStringLiteral("G")));
-
-    const QString symbol = GetTemperUnitSymbolEx();
-    m_fields[EnvironmentTemperRow]->setText(oneDecimal(CelsiusToShowTemperEx(m_values.environmentTemper)));
-    m_fields[EnvironmentTemperRow]->setUnitText(symbol);
-    m_fields[HumidityRow]->setText(QString::number(m_values.humidity));
-    m_fields[EmissivityRow]->setText(QString::number(double(m_values.emissivity), 'f', 2));
-    m_fields[DistanceRow]->setText(oneDecimal(MeterToShowDistance(m_values.distance)));
-    m_fields[DistanceRow]->setUnitText(GetDistanceUnitText());
-    m_fields[ReflexTemperRow]->setText(oneDecimal(CelsiusToShowTemperEx(m_values.reflexTemper)));
-    m_fields[ReflexTemperRow]->setUnitText(symbol);
-
-    setRuleRowsVisible(ruleMode);
-    if (ruleMode) m_enableSwitch->setChecked(m_values.ruleEnable != 0);
+    const std::optional<USBSDK_GlobalTemperParam> global = ThermalImageData::getInstance().getDevGlobalRuleConfig();
+    if (global) *out = *global;
+    return global.has_value();
 }
 
-void QRuleParamSet::setRuleRowsVisible(bool visible)
+bool QRuleParamSet::readRule(quint32 key, PicRuleConfig* out) const
 {
-    for (int r = 0; r < RowCount; ++r) {
-        if (!kRows[r].ruleOnly) continue;
-        m_rowLabels[r]->setVisible(visible);
-        if (m_fields[r]) m_fields[r]->setVisible(visible);
-    }
-    m_enableSwitch->setVisible(visible);
+    const std::optional<PicRuleConfig> rule = ThermalImageData::getInstance().findDevRuleById(key);
+    if (rule) *out = *rule;
+    return rule.has_value();
 }
 
-float QRuleParamSet::readField(Row row)
+void QRuleParamSet::storeValues()
 {
-    QUnitLineEdit* field = m_fields[row];
-    bool ok = false;
-    field->text().toFloat(&ok);
-    // Partial input such as "-" reads as 0 too, so it is shown as such.
-    if (!ok) field->setText(QStringLiteral("0"));
-    // A float field's minimum otherwise applies only when its edit is
-    // committed; "Set" may come before that.
-    field->checkFloatMinimum();
-    return field->text().toFloat();
-}
-
-void QRuleParamSet::setEnvironmentTemperChangeSlots()
-{
-    m_values.environmentTemper = ShowTemperToCelsiusEx(readField(EnvironmentTemperRow));
-}
-
-void QRuleParamSet::setHumidityChangeSlots()
-{
-    readField(HumidityRow);
-    m_values.humidity = m_fields[HumidityRow]->text().toInt();
-}
-
-void QRuleParamSet::setDistanceChangeSlots()
-{
-    m_values.distance = ShowDistanceToMeter(readField(DistanceRow));
-}
-
-void QRuleParamSet::setEmissivityChangedSlots()
-{
-    m_values.emissivity = readField(EmissivityRow);
-}
-
-void QRuleParamSet::setReflexTemperChangeSlots()
-{
-    m_values.reflexTemper = ShowTemperToCelsiusEx(readField(ReflexTemperRow));
-}
-
-void QRuleParamSet::setRuleEnableSwitchSlots(bool bFlags)
-{
-    m_values.ruleEnable = bFlags ? 1 : 0;
-}
-
-void QRuleParamSet::setApplyValueSlot()
-{
-    setEnvironmentTemperChangeSlots();
-    setHumidityChangeSlots();
-    setDistanceChangeSlots();
-    setEmissivityChangedSlots();
-    setReflexTemperChangeSlots();
-
     ThermalImageData& store = ThermalImageData::getInstance();
     const std::optional<USBSDK_GlobalTemperParam> global = store.getDevGlobalRuleConfig();
     if (!global) return;
@@ -326,29 +157,22 @@ void QRuleParamSet::setApplyValueSlot()
     // camera must get them whenever they change, even with a rule selected.
     USBSDK_GlobalTemperParam block = *global;
     const bool environmentChanged =
-        block.ambientTemp != m_values.environmentTemper || block.humidity != m_values.humidity;
-    block.ambientTemp = m_values.environmentTemper;
-    block.humidity = m_values.humidity;
+        block.ambientTemp != values().environmentTemper || block.humidity != values().humidity;
+    writeEnvironment(&block);
 
-    if (m_selectedKey == 0) {
-        block.emissivity = m_values.emissivity;
-        block.distance = m_values.distance;
-        block.reflectedTemp = m_values.reflexTemper;
+    if (selectedItem() == 0) {
+        writeTarget(&block, Alarm::Keep);
         store.setDevGlobalRuleConfig(&block);
         emit sendUpdateGlobalInfoSignales();
     } else {
         store.setDevGlobalRuleConfig(&block);
-        std::optional<PicRuleConfig> rule = store.findDevRuleById(m_selectedKey);
+        std::optional<PicRuleConfig> rule = store.findDevRuleById(selectedItem());
         if (!rule) {
             if (environmentChanged) emit sendUpdateGlobalInfoSignales();
             return;
         }
-        // The record keeps its own alarm mode and threshold.
-        rule->emissivity = m_values.emissivity;
-        rule->distance = m_values.distance;
-        rule->reflectedTemp = m_values.reflexTemper;
-        rule->bLocalEnable = m_values.ruleEnable ? 1 : 0;
-        store.updateDevRule(m_selectedKey, *rule);
+        writeTarget(&*rule, Alarm::Keep);
+        store.updateDevRule(selectedItem(), *rule);
         emit sendUpdateRuleInfoSignals();
         if (environmentChanged) emit sendUpdateGlobalInfoSignales();
     }
@@ -357,11 +181,6 @@ void QRuleParamSet::setApplyValueSlot()
 
 void QRuleParamSet::setDefaultSlot()
 {
-    const QString temper = QString::number(double(CelsiusToShowTemperEx(kDefaultTemper)), 'g', 6);
-    m_fields[EnvironmentTemperRow]->setText(temper);
-    m_fields[HumidityRow]->setText(QStringLiteral("0"));
-    m_fields[DistanceRow]->setText(QStringLiteral("1"));
-    m_fields[EmissivityRow]->setText(QStringLiteral("0.97"));
-    m_fields[ReflexTemperRow]->setText(temper);
+    RuleParamPanel::setDefaultSlot();
     UiPrompts::instance().toast(tr("Operate succeed"), 0, kToastMs);
 }

@@ -18,8 +18,8 @@
 #include <cstring>
 #include <memory>
 #include <optional>
-#include <ostream>
 #include <string>
+#include <vector>
 
 #include "ConfigManager.h"
 #include "DeviceSdkWrapper.h"
@@ -30,18 +30,15 @@
 #include "QRuleParamSet.h"
 #include "QTempRule.h"
 #include "QUnitLineEdit.h"
+#include "../picture/RuleParamTestSupport.h"
 #include "SimCamera.h"
 #include "SwitchButton.h"
 #include "ThermalImageData.h"
 #include "simcam.h"
 
-// Readable failure messages for the texts the tests compare.
-inline void PrintTo(const QString& text, std::ostream* os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
-
 namespace {
+
+using namespace ruleparamtest;
 
 using Page = QRuleParamSet;
 using Kind = FakeUiPrompts::Kind;
@@ -75,12 +72,7 @@ public slots:
     void setUpdateGlobalInfoSlots(bool bRet) { globalResults.append(bRet); }
 };
 
-// Units of Config.ini.
-enum TemperUnit { Celsius = 0, Fahrenheit = 1, Kelvin = 2 };
-enum DistanceUnit { Metres = 0, Feet = 1 };
-
 constexpr quint32 kRuleKey = 41;
-constexpr double kFeetPerMetre = 3.2808;
 
 USBSDK_GlobalTemperParam globalBlock()
 {
@@ -94,35 +86,6 @@ USBSDK_GlobalTemperParam globalBlock()
     b.alarmMode = 2;
     b.alarmThreshold = 55.5f;
     return b;
-}
-
-// An area rule with its own parameters off.
-PicRuleRecord ruleRecord(quint32 key, const char* name)
-{
-    PicRuleRecord r;
-    std::memset(&r, 0, sizeof r);
-    r.key = key;
-    r.rule.meterType = PicRuleRecord::kTypeArea;
-    r.rule.param = PicRuleRecord::kShapeRectangle;
-    r.rule.pointNum = 4;
-    const int corners[4][2] = {{1000, 1000}, {3000, 1000}, {1000, 3000}, {3000, 3000}};
-    for (int i = 0; i < 4; ++i) {
-        r.rule.points[i].x = corners[i][0];
-        r.rule.points[i].y = corners[i][1];
-    }
-    std::strncpy(r.rule.name, name, sizeof r.rule.name - 1);
-    r.rule.emissivity = 0.93f;
-    r.rule.distance = 2.0f;
-    r.rule.reflectedTemp = 26.0f;
-    r.rule.alarmMode = 3;
-    r.rule.alarmThreshold = 60.5f;
-    return r;
-}
-
-void type(QUnitLineEdit* field, const QString& text)
-{
-    field->clear();
-    QTest::keyClicks(field, text);
 }
 
 class RuleParamPageTest : public ::testing::Test {
@@ -469,32 +432,11 @@ TEST_F(RuleParamPageTest, EnableSwitchAloneChangesNothingUntilSet)
 // What "Set" makes of each field's input, in degrees C with a selected rule.
 TEST_F(RuleParamPageTest, SetHoldsInputInsideTheRanges)
 {
-    struct Case {
-        Page::Row row;
-        const char* typed;
-        const char* textAfterSet;
-        float stored;
-    };
-    const Case cases[] = {
-        {Page::EmissivityRow, "0", "0.01", 0.01f},
-        {Page::EmissivityRow, "", "0.01", 0.01f},
-        {Page::EmissivityRow, "0.00", "0.01", 0.01f},
-        {Page::EmissivityRow, "-", "0.01", 0.01f},
-        {Page::EmissivityRow, "1.5", "1", 1.0f},
-        {Page::EmissivityRow, "0.456", "0.45", 0.45f},
-        {Page::EnvironmentTemperRow, "-25", "-20", -20.0f},
-        {Page::EnvironmentTemperRow, "60", "50", 50.0f},
-        {Page::EnvironmentTemperRow, "", "0", 0.0f},
-        {Page::HumidityRow, "150", "100", 100.0f},
-        {Page::HumidityRow, "", "0", 0.0f},
-        {Page::DistanceRow, "80", "50", 50.0f},
-        {Page::DistanceRow, "", "0", 0.0f},
-        {Page::ReflexTemperRow, "-40", "-30", -30.0f},
-        {Page::ReflexTemperRow, "600", "550", 550.0f},
-    };
+    std::vector<InputCase> cases = sharedInputCases();
+    cases.push_back({Page::DistanceRow, "80", "50", 50.0f});
     addRule(kRuleKey, "R1");
     page_->show();
-    for (const Case& c : cases) {
+    for (const InputCase& c : cases) {
         SCOPED_TRACE(std::string(page_->rowLabel(c.row)->text().toStdString()) + " '" + c.typed + "'");
         page_->setSelectedItem(kRuleKey);
         type(field(c.row), c.typed);
@@ -502,25 +444,7 @@ TEST_F(RuleParamPageTest, SetHoldsInputInsideTheRanges)
         EXPECT_EQ(text(c.row), c.textAfterSet);
         const USBSDK_GlobalTemperParam block = *store().getDevGlobalRuleConfig();
         const PicRuleConfig rule = *store().findDevRuleById(kRuleKey);
-        switch (c.row) {
-            case Page::EnvironmentTemperRow:
-                EXPECT_FLOAT_EQ(block.ambientTemp, c.stored);
-                break;
-            case Page::HumidityRow:
-                EXPECT_EQ(block.humidity, int(c.stored));
-                break;
-            case Page::EmissivityRow:
-                EXPECT_FLOAT_EQ(rule.emissivity, c.stored);
-                break;
-            case Page::DistanceRow:
-                EXPECT_FLOAT_EQ(rule.distance, c.stored);
-                break;
-            case Page::ReflexTemperRow:
-                EXPECT_FLOAT_EQ(rule.reflectedTemp, c.stored);
-                break;
-            default:
-                FAIL();
-        }
+        EXPECT_FLOAT_EQ(storedValue(c.row, block, rule, true), c.stored);
     }
 }
 
