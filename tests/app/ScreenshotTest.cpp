@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QImage>
 #include <QLabel>
-#include <QSet>
 #include <QTest>
 
 #include "ConfigManager.h"
@@ -20,6 +19,7 @@
 #include "QCtrlModuleWidget.h"
 #include "QIconTextCtrlBtn.h"
 #include "QTitleWidget.h"
+#include "ScreenshotPixels.h"
 #include "StartUp.h"
 
 namespace {
@@ -30,14 +30,6 @@ QString entryText(QWidget* entry)
     for (QLabel* label : entry->findChildren<QLabel*>())
         if (!label->text().isEmpty()) return label->text();
     return QString();
-}
-
-int distinctColours(const QImage& image, const QRect& area)
-{
-    QSet<QRgb> seen;
-    for (int y = area.top(); y <= area.bottom(); y += 2)
-        for (int x = area.left(); x <= area.right(); x += 2) seen.insert(image.pixel(x, y));
-    return seen.size();
 }
 
 TEST(Screenshot, MainWindowInBothLanguages)

@@ -15,7 +15,6 @@
 #include <QGraphicsView>
 #include <QCheckBox>
 #include <QPainter>
-#include <QSet>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -35,6 +34,7 @@
 #include "QTempRule.h"
 #include "QTitleWidget.h"
 #include "SceneMouse.h"
+#include "ScreenshotPixels.h"
 #include "SimCamera.h"
 #include "QVideoTemperShow.h"
 #include "QVideoHistogram.h"
@@ -47,15 +47,6 @@
 #include "simcam.h"
 
 namespace {
-
-int distinctColours(const QImage& image, const QRect& area)
-{
-    QSet<QRgb> seen;
-    const QRect inside = area.intersected(image.rect());
-    for (int y = inside.top(); y <= inside.bottom(); y += 2)
-        for (int x = inside.left(); x <= inside.right(); x += 2) seen.insert(image.pixel(x, y));
-    return seen.size();
-}
 
 QRect areaIn(const QWidget* widget, const QWidget* window)
 {
