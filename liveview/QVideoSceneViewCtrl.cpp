@@ -15,7 +15,6 @@
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QStyle>
-#include <QTransform>
 #include <QtMath>
 
 #include <cstring>
@@ -26,6 +25,7 @@
 #include "QRecordTimeWidget.h"
 #include "RuleFlip.h"
 #include "RuleRecordBuilder.h"
+#include "RuleSceneCommon.h"
 #include "ThermalImageData.h"
 #include "UiPrompts.h"
 #include "ZoomTable.h"
@@ -76,19 +76,7 @@ QVideoSceneViewCtrl::QVideoSceneViewCtrl(QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_TranslucentBackground);
 
     scene_ = new QGraphicsScene(this);
-    view_ = new QGraphicsView(this);
-    view_->setObjectName(QStringLiteral("GraphicsView"));
-    view_->setRenderHint(QPainter::Antialiasing);
-    view_->setScene(scene_);
-    view_->setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
-    view_->setFrameShape(QFrame::NoFrame);
-    view_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    view_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    view_->setStyleSheet(QStringLiteral("QGraphicsView#GraphicsView{background:transparent;border:none;}"));
-    view_->setBackgroundBrush(Qt::NoBrush);
-    view_->setAttribute(Qt::WA_TranslucentBackground);
-    view_->viewport()->setAutoFillBackground(false);
-    view_->viewport()->setAttribute(Qt::WA_TranslucentBackground);
+    view_ = RuleSceneCommon::createView(this, scene_);
 
     menu_ = new QMenu(this);
     deleteAction_ = menu_->addAction(QString());
@@ -124,9 +112,7 @@ QVideoSceneViewCtrl::QVideoSceneViewCtrl(QWidget* parent) : QWidget(parent)
 QVideoSceneViewCtrl::~QVideoSceneViewCtrl()
 {
     // The items must not report to a control that is half destroyed.
-    for (const RuleItemList::Entry& e : ruleItems_)
-        if (RuleItem* rule = RuleItem::from(e.item)) rule->setOwner(nullptr);
-    ruleItems_.clear();
+    RuleSceneCommon::releaseItems(ruleItems_);
     marker_->setOwner(nullptr);
     marker_ = nullptr;
     delete scene_;
@@ -277,38 +263,24 @@ bool QVideoSceneViewCtrl::eventFilter(QObject* watched, QEvent* event)
 
 void QVideoSceneViewCtrl::mousePressEvent(QMouseEvent* event)
 {
-    // Until the release: it must come here even outside the control.
-    grabMouse();
-    if (event->button() == Qt::LeftButton) {
-        if (drawTool_.press(event->button(), event->pos()))
-            setCursor(Qt::CrossCursor);
-        else if (drawTool_.mode() == RuleItem::kNone)
-            emit sendItemSelectSignals(0);
-    }
+    if (RuleSceneCommon::pressTool(this, drawTool_, event)) emit sendItemSelectSignals(0);
     QWidget::mousePressEvent(event);
 }
 
 void QVideoSceneViewCtrl::mouseMoveEvent(QMouseEvent* event)
 {
-    if (drawTool_.isDrawing()) {
-        drawTool_.move(event->pos(), rect());
-        update();
-    }
+    RuleSceneCommon::moveTool(this, drawTool_, event);
     QWidget::mouseMoveEvent(event);
 }
 
 void QVideoSceneViewCtrl::mouseReleaseEvent(QMouseEvent* event)
 {
-    releaseMouse();
-    const RuleDrawTool::Result result = drawTool_.release(event->button(), event->pos(), rect());
+    const RuleDrawTool::Result result = RuleSceneCommon::releaseTool(this, drawTool_, event);
     if (result.outcome == RuleDrawTool::Outcome::kPending) {
-        update();
         QWidget::mouseReleaseEvent(event);
         return;
     }
-    setCursor(Qt::ArrowCursor);
     if (result.outcome == RuleDrawTool::Outcome::kCompleted) finishDrawing(result.kind, result.points);
-    update();
     highlightToolButton(RuleItem::kNone);
     if (result.outcome == RuleDrawTool::Outcome::kTooSmall) prompts().notice(this, tr("The drawing area is too small"));
     setItemsMovable(true);
@@ -357,8 +329,7 @@ quint32 QVideoSceneViewCtrl::addRule(int kind, const QString& title, const QVect
     if (!record || store().addDevRule(&*record) != 0) {
         // The camera went away meanwhile (or the set is full): no item
         // without a record.
-        scene_->removeItem(item);
-        ruleItems_.removeItemFromList(item);
+        RuleSceneCommon::takeItem(scene_, ruleItems_, item);
         delete item;
         return 0;
     }
@@ -367,20 +338,14 @@ quint32 QVideoSceneViewCtrl::addRule(int kind, const QString& title, const QVect
 
 QGraphicsItem* QVideoSceneViewCtrl::createItem(int kind, const QString& title, const QVector<QPoint>& points)
 {
-    QGraphicsItem* item = RuleItem::create(kind, title, points, this);
-    if (!item) return nullptr;
-    scene_->addItem(item);
-    ruleItems_.append(title, item);
-    return item;
+    return RuleSceneCommon::addItem(scene_, ruleItems_, kind, title, points, this);
 }
 
 // ---- Rule set -------------------------------------------------------------------------
 
 void QVideoSceneViewCtrl::removeRuleItem(QGraphicsItem* item)
 {
-    const quint32 id = RuleItem::idOf(item);
-    scene_->removeItem(item);
-    ruleItems_.removeItemFromList(item);
+    const quint32 id = RuleSceneCommon::takeItem(scene_, ruleItems_, item);
     store().delDevRule(id);
     emit sendItemDeleteSignals(id);
     delete item;
@@ -413,13 +378,7 @@ void QVideoSceneViewCtrl::clearRules()
 
 void QVideoSceneViewCtrl::setSelectedItemSlot(const QString& strTitle)
 {
-    const bool wholePicture = strTitle == QLatin1String("G");
-    const QVector<RuleItemList::Entry> entries = ruleItems_.entries();
-    for (const RuleItemList::Entry& e : entries) {
-        if (!ruleItems_.contains(e.item)) continue;  // removed by a receiver meanwhile
-        if (wholePicture && e.item->isSelected()) emit sendItemSelectSignals(0);
-        e.item->setSelected(e.title == strTitle);
-    }
+    RuleSceneCommon::selectByTitle(ruleItems_, strTitle, [this] { emit sendItemSelectSignals(0); });
 }
 
 void QVideoSceneViewCtrl::setCalibrationRectRetSlot(bool bRet, const USBSDK_Rules& stRules)
@@ -536,21 +495,7 @@ void QVideoSceneViewCtrl::setFlipChangedStateSlot(int nFlip)
     // Cameras of type 0 that flip their radiometric data themselves keep
     // the overlay as it is.
     if (USBSDK_GetDeviceType() == 0 && USBSDK_GetDeviceSupportRedunInfoFlip() != 0) return;
-    QTransform transform;
-    switch (nFlip) {
-        case RuleFlip::kVertical:
-            transform.rotate(180, Qt::XAxis);
-            break;
-        case RuleFlip::kHorizontal:
-            transform.rotate(180, Qt::YAxis);
-            break;
-        case RuleFlip::kBoth:
-            transform.rotate(180, Qt::ZAxis);
-            break;
-        default:
-            break;
-    }
-    view_->setTransform(transform);
+    view_->setTransform(RuleFlip::viewTransform(nFlip));
     flip_ = nFlip;
     update();
 }

@@ -42,3 +42,22 @@ QVector<QPoint> RuleFlip::mapPointsForFlip(int kind, const QVector<QPoint>& poin
     }
     return points;
 }
+
+QTransform RuleFlip::viewTransform(int flip)
+{
+    QTransform transform;
+    switch (flip) {
+        case kVertical:
+            transform.rotate(180, Qt::XAxis);
+            break;
+        case kHorizontal:
+            transform.rotate(180, Qt::YAxis);
+            break;
+        case kBoth:
+            transform.rotate(180, Qt::ZAxis);
+            break;
+        default:
+            break;
+    }
+    return transform;
+}

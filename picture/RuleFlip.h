@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QTransform>
 #include <QVector>
 
 class RuleFlip {
@@ -18,4 +19,10 @@ public:
     // corners are then reordered so that the first is the top-left one again
     // and the order stays top-left, top-right, bottom-right, bottom-left.
     static QVector<QPoint> mapPointsForFlip(int kind, const QVector<QPoint>& points, int width, int height, int flip);
+
+    // The transform a rule scene's graphics view shows its scene through:
+    // flip 1 turns it 180 degrees about the X axis (upside down), 2 about
+    // the Y axis (mirrored left to right), 3 about the Z axis (both); 0 or
+    // another value: the identity.
+    static QTransform viewTransform(int flip);
 };

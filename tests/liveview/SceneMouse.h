@@ -1,24 +1,29 @@
-// Mouse events on the live rule overlay as the system delivers them: to the
-// widget that grabbed the mouse, else to the overlay's viewport (which
-// passes on what the scene does not take). Positions are overlay pixels.
+// Mouse events on a rule scene control (the live overlay, the picture
+// analysis layer) as the system delivers them: to the widget that grabbed
+// the mouse, else to the control's graphics view (which passes on what the
+// scene does not take). Positions are control pixels.
 #pragma once
 
 #include <QApplication>
 #include <QGraphicsView>
 #include <QMouseEvent>
 #include <QPoint>
-
-#include "QVideoSceneViewCtrl.h"
+#include <QWidget>
 
 class SceneMouse {
 public:
-    explicit SceneMouse(QVideoSceneViewCtrl* scene) : scene_(scene) {}
+    SceneMouse(QWidget* control, QGraphicsView* view) : control_(control), view_(view) {}
+    // Any control with a view() accessor.
+    template <class Control>
+    explicit SceneMouse(Control* control) : SceneMouse(control, control->view())
+    {
+    }
 
     void send(QEvent::Type type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons buttons) const
     {
         QWidget* target = QWidget::mouseGrabber();
-        if (!target) target = scene_->view()->viewport();
-        const QPoint global = scene_->mapToGlobal(pos);
+        if (!target) target = view_->viewport();
+        const QPoint global = control_->mapToGlobal(pos);
         QMouseEvent event(type, target->mapFromGlobal(global), global, button, buttons, Qt::NoModifier);
         QApplication::sendEvent(target, &event);
     }
@@ -35,9 +40,12 @@ public:
         send(QEvent::MouseButtonPress, pos, button, button);
         send(QEvent::MouseButtonRelease, pos, button, Qt::NoButton);
     }
-    // The overlay's point at fractions of its width and height.
-    QPoint at(double u, double v) const { return QPoint(int(u * scene_->width()), int(v * scene_->height())); }
+    // A move with no button held (the control sees it as a hover).
+    void hover(QPoint pos) const { send(QEvent::MouseMove, pos, Qt::NoButton, Qt::NoButton); }
+    // The control's point at fractions of its width and height.
+    QPoint at(double u, double v) const { return QPoint(int(u * control_->width()), int(v * control_->height())); }
 
 private:
-    QVideoSceneViewCtrl* scene_;  // not owned
+    QWidget* control_;     // not owned
+    QGraphicsView* view_;  // not owned; the control's
 };
