@@ -1,1 +1,4 @@
-# Picture analysis: sources of this part of the window (none yet).
+# Picture analysis: the analysis window, which holds the scene view, the
+# result views, the parameter panel and the range slider.
+target_sources(calidra_ui PRIVATE
+  ${PROJECT_SOURCE_DIR}/picture/QHotImageCtrl.cpp)
