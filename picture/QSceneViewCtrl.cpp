@@ -115,8 +115,9 @@ void QSceneViewCtrl::setDrawType(int kind)
     drawTool_.setMode(kind);
     gridActive_ = kind == kGridMode;
     if (gridActive_) emit sendMouseTransparentSignals(true);
-    // Inert items let a press on the view through to the drawing.
-    setItemsMovable(false);
+    // Inert items let a press on the view through to the drawing; back in
+    // selection (leaving grid mode, a tool dropped) they can be edited again.
+    setItemsMovable(kind == RuleDrawTool::kNone);
     update();
 }
 

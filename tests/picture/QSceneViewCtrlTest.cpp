@@ -473,6 +473,12 @@ TEST_F(SceneLayerTest, GridCrossHairFollowsLocksAndBecomesAPointRule)
     EXPECT_FALSE(transparent.at(0).at(0).toBool());
     EXPECT_FALSE(ctrl_->isGridLocked());
     EXPECT_EQ(lockAct->text(), "Lock grid");
+
+    // The window leaves grid mode with kind 0: the rules can be edited again.
+    EXPECT_FALSE(item(id)->flags() & QGraphicsItem::ItemIsMovable) << "inert while in grid mode";
+    ctrl_->setDrawType(0);
+    EXPECT_TRUE(item(id)->flags() & QGraphicsItem::ItemIsMovable);
+    EXPECT_TRUE(item(id)->flags() & QGraphicsItem::ItemIsSelectable);
 }
 
 TEST_F(SceneLayerTest, GridPointIsRefusedAtThirtyTwoRulesAndWithoutAPicture)
