@@ -984,4 +984,235 @@
         <translation>Stop</translation>
     </message>
 </context>
+<context>
+    <name>QSceneViewCtrl</name>
+    <message>
+        <source>QSceneViewCtrl</source>
+        <translation>QSceneViewCtrl</translation>
+    </message>
+    <message>
+        <source>Delete Rule</source>
+        <translation>Delete Rule</translation>
+    </message>
+    <message>
+        <source>Set the positioning point as a point rule</source>
+        <translation>Set the positioning point as a point rule</translation>
+    </message>
+    <message>
+        <source>Lock grid</source>
+        <translation>Lock grid</translation>
+    </message>
+    <message>
+        <source>Unlock grid</source>
+        <translation>Unlock grid</translation>
+    </message>
+    <message>
+        <source>Quit grid</source>
+        <translation>Quit grid</translation>
+    </message>
+    <message>
+        <source>Can not add more rules</source>
+        <translation>Can not add more rules</translation>
+    </message>
+</context>
+<context>
+    <name>QTemperResult</name>
+    <message>
+        <source>QTemperResult</source>
+        <translation>Temperature Results</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Avg</source>
+        <translation>Avg</translation>
+    </message>
+</context>
+<context>
+    <name>QHotImageParamSet</name>
+    <message>
+        <source>BasicTemperParam</source>
+        <translation>Basic Temp Parameter</translation>
+    </message>
+    <message>
+        <source>EnvironmentTemper</source>
+        <translation>Amb. Temp</translation>
+    </message>
+    <message>
+        <source>Humidity</source>
+        <translation>Humidity</translation>
+    </message>
+    <message>
+        <source>Rule Property</source>
+        <translation>Rule Property</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Enable</translation>
+    </message>
+    <message>
+        <source>Emissivity</source>
+        <translation>Emissivity</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>ReflexTemper</source>
+        <translation>Reflected Temp</translation>
+    </message>
+    <message>
+        <source>RestoreDefault</source>
+        <translation>Restore Default</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Set</translation>
+    </message>
+</context>
+<context>
+    <name>QTemperRangeAdjust</name>
+    <message>
+        <source>TemperRangeAdjust</source>
+        <translation>Temp Range</translation>
+    </message>
+</context>
+<context>
+    <name>QHotImageCtrl</name>
+    <message>
+        <source>QHotImageCtrl</source>
+        <translation>Heat Map Analysis</translation>
+    </message>
+    <message>
+        <source>MapImport</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>MapExport</source>
+        <translation>Capture</translation>
+    </message>
+    <message>
+        <source>NotShow</source>
+        <translation>Hide Temp</translation>
+    </message>
+    <message>
+        <source>LeftTop</source>
+        <translation>Top Left</translation>
+    </message>
+    <message>
+        <source>Max Temp</source>
+        <translation>Max Temp</translation>
+    </message>
+    <message>
+        <source>Min Temp</source>
+        <translation>Min Temp</translation>
+    </message>
+    <message>
+        <source>AVG Temp</source>
+        <translation>Avg Temp</translation>
+    </message>
+    <message>
+        <source>TemperShow</source>
+        <translation>Temp Show</translation>
+    </message>
+    <message>
+        <source>White Hot</source>
+        <translation>White Hot</translation>
+    </message>
+    <message>
+        <source>Black Hot</source>
+        <translation>Black Hot</translation>
+    </message>
+    <message>
+        <source>Rainbow</source>
+        <translation>Rainbow</translation>
+    </message>
+    <message>
+        <source>Golden-fall</source>
+        <translation>Golden-fall</translation>
+    </message>
+    <message>
+        <source>Iron Red</source>
+        <translation>Iron Red</translation>
+    </message>
+    <message>
+        <source>Amber</source>
+        <translation>Amber</translation>
+    </message>
+    <message>
+        <source>Ice fire</source>
+        <translation>Ice fire</translation>
+    </message>
+    <message>
+        <source>Oil-Paint</source>
+        <translation>Oil-Paint</translation>
+    </message>
+    <message>
+        <source>Thermal Detection</source>
+        <translation>Thermal Detection</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>Aurora</translation>
+    </message>
+    <message>
+        <source>ThermalImage</source>
+        <translation>Thermal Image</translation>
+    </message>
+    <message>
+        <source>ExportReport</source>
+        <translation>Report</translation>
+    </message>
+    <message>
+        <source>Grid thermal info</source>
+        <translation>Grid Temperature</translation>
+    </message>
+    <message>
+        <source>X position</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y position</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <source>Set the positioning point as a point rule</source>
+        <translation>Set the positioning point as a point rule</translation>
+    </message>
+    <message>
+        <source>Centigrade</source>
+        <translation>℃</translation>
+    </message>
+    <message>
+        <source>Fahrenheit</source>
+        <translation>℉</translation>
+    </message>
+    <message>
+        <source>Can not add more rules</source>
+        <translation>Can not add more rules</translation>
+    </message>
+    <message>
+        <source>The drawing area is too small</source>
+        <translation>The drawing area is too small</translation>
+    </message>
+    <message>
+        <source>Please open grid first</source>
+        <translation>Please open grid first</translation>
+    </message>
+</context>
 </TS>

@@ -984,4 +984,235 @@
         <translation>停止</translation>
     </message>
 </context>
+<context>
+    <name>QSceneViewCtrl</name>
+    <message>
+        <source>QSceneViewCtrl</source>
+        <translation>图片规则层</translation>
+    </message>
+    <message>
+        <source>Delete Rule</source>
+        <translation>删除规则</translation>
+    </message>
+    <message>
+        <source>Set the positioning point as a point rule</source>
+        <translation>将定位点设为点规则</translation>
+    </message>
+    <message>
+        <source>Lock grid</source>
+        <translation>锁定网格</translation>
+    </message>
+    <message>
+        <source>Unlock grid</source>
+        <translation>解锁网格</translation>
+    </message>
+    <message>
+        <source>Quit grid</source>
+        <translation>退出网格</translation>
+    </message>
+    <message>
+        <source>Can not add more rules</source>
+        <translation>无法添加更多规则</translation>
+    </message>
+</context>
+<context>
+    <name>QTemperResult</name>
+    <message>
+        <source>QTemperResult</source>
+        <translation>测温结果</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>最高</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>最低</translation>
+    </message>
+    <message>
+        <source>Avg</source>
+        <translation>平均</translation>
+    </message>
+</context>
+<context>
+    <name>QHotImageParamSet</name>
+    <message>
+        <source>BasicTemperParam</source>
+        <translation>基础测温参数</translation>
+    </message>
+    <message>
+        <source>EnvironmentTemper</source>
+        <translation>环境温度</translation>
+    </message>
+    <message>
+        <source>Humidity</source>
+        <translation>湿度</translation>
+    </message>
+    <message>
+        <source>Rule Property</source>
+        <translation>规则属性</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>启用</translation>
+    </message>
+    <message>
+        <source>Emissivity</source>
+        <translation>发射率</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>距离</translation>
+    </message>
+    <message>
+        <source>ReflexTemper</source>
+        <translation>反射温度</translation>
+    </message>
+    <message>
+        <source>RestoreDefault</source>
+        <translation>恢复默认</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>设置</translation>
+    </message>
+</context>
+<context>
+    <name>QTemperRangeAdjust</name>
+    <message>
+        <source>TemperRangeAdjust</source>
+        <translation>温度范围调节</translation>
+    </message>
+</context>
+<context>
+    <name>QHotImageCtrl</name>
+    <message>
+        <source>QHotImageCtrl</source>
+        <translation>热图分析</translation>
+    </message>
+    <message>
+        <source>MapImport</source>
+        <translation>导入热图</translation>
+    </message>
+    <message>
+        <source>MapExport</source>
+        <translation>导出热图</translation>
+    </message>
+    <message>
+        <source>NotShow</source>
+        <translation>不显示</translation>
+    </message>
+    <message>
+        <source>LeftTop</source>
+        <translation>左上角</translation>
+    </message>
+    <message>
+        <source>Max Temp</source>
+        <translation>最高温</translation>
+    </message>
+    <message>
+        <source>Min Temp</source>
+        <translation>最低温</translation>
+    </message>
+    <message>
+        <source>AVG Temp</source>
+        <translation>平均温</translation>
+    </message>
+    <message>
+        <source>TemperShow</source>
+        <translation>温度显示</translation>
+    </message>
+    <message>
+        <source>White Hot</source>
+        <translation>白热</translation>
+    </message>
+    <message>
+        <source>Black Hot</source>
+        <translation>黑热</translation>
+    </message>
+    <message>
+        <source>Rainbow</source>
+        <translation>彩虹</translation>
+    </message>
+    <message>
+        <source>Golden-fall</source>
+        <translation>金秋</translation>
+    </message>
+    <message>
+        <source>Iron Red</source>
+        <translation>铁红</translation>
+    </message>
+    <message>
+        <source>Amber</source>
+        <translation>琥珀</translation>
+    </message>
+    <message>
+        <source>Ice fire</source>
+        <translation>冰火</translation>
+    </message>
+    <message>
+        <source>Oil-Paint</source>
+        <translation>油画</translation>
+    </message>
+    <message>
+        <source>Thermal Detection</source>
+        <translation>热检测</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>极光</translation>
+    </message>
+    <message>
+        <source>ThermalImage</source>
+        <translation>热成像</translation>
+    </message>
+    <message>
+        <source>ExportReport</source>
+        <translation>导出报告</translation>
+    </message>
+    <message>
+        <source>Grid thermal info</source>
+        <translation>网格测温信息</translation>
+    </message>
+    <message>
+        <source>X position</source>
+        <translation>X坐标</translation>
+    </message>
+    <message>
+        <source>Y position</source>
+        <translation>Y坐标</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>温度</translation>
+    </message>
+    <message>
+        <source>Set the positioning point as a point rule</source>
+        <translation>将定位点设为点规则</translation>
+    </message>
+    <message>
+        <source>Centigrade</source>
+        <translation>摄氏度</translation>
+    </message>
+    <message>
+        <source>Fahrenheit</source>
+        <translation>华氏度</translation>
+    </message>
+    <message>
+        <source>Can not add more rules</source>
+        <translation>无法添加更多规则</translation>
+    </message>
+    <message>
+        <source>The drawing area is too small</source>
+        <translation>绘制区域太小</translation>
+    </message>
+    <message>
+        <source>Please open grid first</source>
+        <translation>请先打开网格</translation>
+    </message>
+</context>
 </TS>

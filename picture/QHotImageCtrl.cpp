@@ -180,15 +180,6 @@ void setupIconTextButton(QIconTextHBtn* button, const char* image)
     button->setBtnState(QIconTextHBtn::NormalState);
 }
 
-// The button fixes its width to icon and text alone; the margins and the
-// spacing of its layout come on top.
-void setIconTextButtonText(QIconTextHBtn* button, const QString& text)
-{
-    button->setText(text);
-    button->layout()->invalidate();
-    button->setFixedWidth(button->layout()->sizeHint().width());
-}
-
 QString showTemperNumber(float celsius)
 {
     return TemperValueNumber(celsius, ConfigManager::getInstance().getTemperUnitCache());
@@ -416,6 +407,7 @@ void QHotImageCtrl::buildModuleColumn(QHBoxLayout* body)
     auto* grid = new QVBoxLayout;
     grid->setObjectName(QStringLiteral("verticalLayout_4"));
     grid->setSpacing(6);
+    grid->setContentsMargins(6, 6, 6, 0);
     column->addLayout(grid);
     gridInfoLabel_ = newGridLabel(moduleWidget_);
     grid->addWidget(gridInfoLabel_);
@@ -535,8 +527,8 @@ void QHotImageCtrl::initConnect()
 void QHotImageCtrl::retranslate()
 {
     setWindowTitle(tr("QHotImageCtrl"));
-    setIconTextButtonText(importBtn_, tr("MapImport"));
-    setIconTextButtonText(exportBtn_, tr("MapExport"));
+    importBtn_->setText(tr("MapImport"));
+    exportBtn_->setText(tr("MapExport"));
     retranslateCombo(showComboBox_, kShowItems);
     maxChkBox_->setText(tr("Max Temp"));
     minChkBox_->setText(tr("Min Temp"));
@@ -570,6 +562,8 @@ int QHotImageCtrl::comboIndexByData(const QComboBox* combo, int value)
 
 void QHotImageCtrl::fitComboWidth(QComboBox* combo)
 {
+    // Measured in the font the style sheet gives the combo.
+    combo->ensurePolished();
     const QFontMetrics metrics(combo->font());
     int widest = 0;
     for (int row = 0; row < combo->count(); ++row)

@@ -16,5 +16,11 @@ QIconTextHBtn::QIconTextHBtn(QWidget* parent)
 
 void QIconTextHBtn::setText(const QString& text)
 {
-    setTextAndFitWidth(text, 4);
+    // The width is what the layout needs: its margins and spacing beside the
+    // icon and the text label as its style sheet makes it, or the text's end
+    // is cut.
+    setTextAndFitWidth(text, 0);
+    textLabel_->ensurePolished();
+    layout()->invalidate();
+    setFixedWidth(layout()->sizeHint().width());
 }

@@ -35,6 +35,7 @@
 #include "QTitleWidget.h"
 #include "SceneMouse.h"
 #include "ScreenshotPixels.h"
+#include "ScreenshotTexts.h"
 #include "SimCamera.h"
 #include "QVideoTemperShow.h"
 #include "QVideoHistogram.h"
@@ -292,45 +293,6 @@ TEST(LivePageScreenshot, SidePanelPages)
     EXPECT_EQ(shot.prompts.count(FakeUiPrompts::Kind::Notice), 0);
 }
 
-
-// Whether a control shows the whole of its text: a wrapping label by its
-// height, anything else by its width.
-bool showsWholeText(const QWidget* w)
-{
-    const auto* label = qobject_cast<const QLabel*>(w);
-    if (label && label->wordWrap()) return label->heightForWidth(label->width()) <= label->height();
-    return w->sizeHint().width() <= w->width();
-}
-
-// The visible texts (labels and buttons) of an area, with their captions.
-QList<QWidget*> visibleTexts(QWidget* area)
-{
-    QList<QWidget*> texts;
-    for (QWidget* w : area->findChildren<QWidget*>()) {
-        const bool text = (qobject_cast<QLabel*>(w) && !qobject_cast<QLabel*>(w)->text().isEmpty()) ||
-                          (qobject_cast<QAbstractButton*>(w) && !qobject_cast<QAbstractButton*>(w)->text().isEmpty());
-        if (text && w->isVisibleTo(area)) texts << w;
-    }
-    return texts;
-}
-
-// Every text of the area is whole, lies inside the area and covers no
-// other.
-void expectTextsFit(QWidget* area, const QList<QWidget*>& texts)
-{
-    const QRect bounds(QPoint(0, 0), area->size());
-    for (int i = 0; i < texts.size(); ++i) {
-        const QWidget* w = texts[i];
-        SCOPED_TRACE(qobject_cast<const QLabel*>(w) ? qobject_cast<const QLabel*>(w)->text().toStdString()
-                                                    : qobject_cast<const QAbstractButton*>(w)->text().toStdString());
-        const QRect at(w->mapTo(area, QPoint(0, 0)), w->size());
-        EXPECT_TRUE(showsWholeText(w)) << "needs " << w->sizeHint().width() << " px, has " << w->width();
-        EXPECT_TRUE(bounds.contains(at)) << "lies inside " << area->objectName().toStdString();
-        for (int j = 0; j < i; ++j)
-            EXPECT_FALSE(at.intersects(QRect(texts[j]->mapTo(area, QPoint(0, 0)), texts[j]->size())))
-                << "covers another text";
-    }
-}
 
 // The pages with the longest texts at the window's 1080 x 720, in English
 // and, after the title bar's language button, in Chinese: the live page's

@@ -12,9 +12,11 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QComboBox>
 #include <QTest>
+#include <QTranslator>
 
 #include "AnalysisWindowTestSupport.h"
 #include "FakeUiPrompts.h"
@@ -24,6 +26,7 @@
 #include "QUnitLabel.h"
 #include "ScratchDir.h"
 #include "ScreenshotPixels.h"
+#include "ScreenshotTexts.h"
 #include "StartUp.h"
 
 namespace {
@@ -85,11 +88,18 @@ TEST(AnalysisWindowScreenshot, SixRulesFlippedAndNot)
     struct Shot {
         int flip;
         bool panel;  // parameter panel and slider markers
+        const char* language;
         const char* file;
     };
-    for (const Shot& shot : {Shot{0, false, "analysis_flip0.png"}, Shot{2, false, "analysis_flip2.png"},
-                             Shot{0, true, "analysis_panel.png"}}) {
+    QTranslator translator;
+    for (const Shot& shot :
+         {Shot{0, false, "en", "analysis_flip0_en.png"}, Shot{2, false, "en", "analysis_flip2_en.png"},
+          Shot{0, true, "en", "analysis_panel_en.png"}, Shot{2, false, "zh", "analysis_flip2_zh.png"},
+          Shot{0, true, "zh", "analysis_panel_zh.png"}}) {
         SCOPED_TRACE(shot.file);
+        QApplication::removeTranslator(&translator);
+        ASSERT_TRUE(translator.load(QString(":/Translation/Translation/vxt_%1.qm").arg(shot.language)));
+        QApplication::installTranslator(&translator);
         ThermalImageData::getInstance().freePic();
         const std::string path = dir.file("pic.png");
         ASSERT_TRUE(analysistest::sixRulePicture(shot.flip).writeTo(path));
@@ -130,7 +140,21 @@ TEST(AnalysisWindowScreenshot, SixRulesFlippedAndNot)
         if (shot.panel) {
             EXPECT_TRUE(window.lowMarker()->isVisible());
         }
+        // Every text is whole. The overlay's blocks scroll, so they are only
+        // checked for their width.
+        QList<QWidget*> texts, overlayTexts;
+        for (QWidget* t : visibleTexts(&window))
+            (window.temperOverlay()->isAncestorOf(t) ? overlayTexts : texts) << t;
+        expectTextsFit(&window, texts);
+        QWidget* blocks = window.temperOverlay()->scrollArea()->viewport();
+        for (QWidget* t : overlayTexts) {
+            EXPECT_TRUE(showsWholeText(t)) << shownText(t).toStdString();
+            if (!blocks->isAncestorOf(t)) continue;
+            EXPECT_LT(t->mapTo(blocks, QPoint(t->width() - 1, 0)).x(), blocks->width())
+                << "beside the scroll bar, not under it";
+        }
     }
+    QApplication::removeTranslator(&translator);
     ThermalImageData::getInstance().freePic();
 }
 

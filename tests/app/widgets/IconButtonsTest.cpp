@@ -15,6 +15,7 @@
 #include "QIconTextCtrlBtn.h"
 #include "QIconTextFuncBtn.h"
 #include "QIconTextHBtn.h"
+#include <QLayout>
 #include "QIconTextRBtn.h"
 #include "QIconTextVBtn.h"
 #include "QLongPressBtn.h"
@@ -242,11 +243,16 @@ TEST(IconTextHBtn, TextFixesTheWidth)
     QIconTextHBtn btn;
     btn.setText("Rectangle");
     const int text = QFontMetrics(btn.textLabel()->font()).horizontalAdvance("Rectangle");
-    EXPECT_EQ(btn.minimumWidth(), 20 + 4 + text);
-    EXPECT_EQ(btn.maximumWidth(), 20 + 4 + text);
+    // Margins 10 and 10, spacing 6, icon and the text label: the whole text
+    // shows.
+    EXPECT_EQ(btn.minimumWidth(), btn.maximumWidth());
+    EXPECT_EQ(btn.width(), btn.layout()->sizeHint().width());
+    EXPECT_GE(btn.width(), 10 + 20 + 6 + text + 10);
+    EXPECT_GE(btn.textLabel()->width(), btn.textLabel()->sizeHint().width());
     btn.setIconSize(16, 16);
     btn.setText("Rectangle");
-    EXPECT_EQ(btn.width(), 16 + 4 + text);
+    EXPECT_GE(btn.width(), 10 + 16 + 6 + text + 10);
+    EXPECT_LT(btn.width(), 10 + 20 + 6 + text + 10) << "follows the icon size";
 }
 
 TEST(IconTextFuncBtn, TextInTwelvePixelsFixesTheWidth)
