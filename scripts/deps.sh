@@ -24,6 +24,9 @@ PACKAGES=(
   clang libclang-rt-14-dev
   # screenshots under a virtual display, with fonts for both languages
   xvfb xauth fonts-wqy-microhei fonts-noto-cjk
+  # the report tests read the PDF back (poppler), open the ".doc" in a word
+  # processor and read the rendered BMP with an outside reader (netpbm)
+  poppler-utils libreoffice-writer-nogui netpbm
 )
 
 missing=()
