@@ -21,6 +21,7 @@
 #include "BadPixelColItem.h"
 #include "BadPixelItem.h"
 #include "DeviceSdkWrapper.h"
+#include "ImageOrientation.h"
 #include "QVideoPlay.h"
 #include "UiPrompts.h"
 #include "VideoSurface.h"
@@ -167,16 +168,7 @@ int QVideoWndWidget::markerWidthForScale(double scale)
 
 QImage QVideoWndWidget::orientImage(const QImage& image, int flipMode)
 {
-    switch (flipMode) {
-        case 1:
-            return image.mirrored(false, true);
-        case 2:
-            return image.mirrored(true, false);
-        case 3:
-            return image.mirrored(true, true);
-        default:
-            return image;
-    }
+    return ImageOrientation::apply(image, flipMode);
 }
 
 void QVideoWndWidget::setShowImageSlot(const QImage& image, int nW, int nH)
@@ -189,7 +181,7 @@ void QVideoWndWidget::setShowImageSlot(const QImage& image, int nW, int nH)
     }
     // The camera flips only its display frame; turned back, scene
     // coordinates are the sensor's, as the bad-pixel lists are.
-    const QPixmap pixmap = QPixmap::fromImage(orientImage(image, DeviceSdkWrapper::getInstance().getFlipMode()));
+    const QPixmap pixmap = QPixmap::fromImage(ImageOrientation::apply(image, DeviceSdkWrapper::getInstance().getFlipMode()));
     if (pixmapItem_)
         pixmapItem_->setPixmap(pixmap);
     else

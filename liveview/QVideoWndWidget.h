@@ -63,7 +63,8 @@ public:
     // w = trunc(5 - scale / 6).
     static int markerWidthForScale(double scale);
     // The picture turned back to sensor orientation for a flip mode: 1
-    // upside down, 2 mirrored, 3 both; others unchanged.
+    // upside down, 2 mirrored, 3 both; others unchanged (ImageOrientation,
+    // which the picture analysis shows its pictures with).
     static QImage orientImage(const QImage& image, int flipMode);
 
     QGraphicsView* graphicsView() const { return view_; }

@@ -5,9 +5,12 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QImage>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -17,13 +20,17 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
+#include <QSignalBlocker>
 #include <QSpacerItem>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cstring>
 
 #include "AppHelpers.h"
+#include "AppPaths.h"
 #include "ConfigManager.h"
+#include "ImageOrientation.h"
 #include "QCustomLineEdit.h"
 #include "QHotImageParamSet.h"
 #include "QIconTextHBtn.h"
@@ -65,7 +72,35 @@ constexpr int kSwitchRowHeight = 56;
 constexpr int kMarkerHeight = 18;  // a marker stands this far above the slider
 constexpr int kOverlayInset = 10;  // the overlay's gap to the picture's edges
 
+constexpr int kToastSucceed = 0;  // toast icons
+constexpr int kToastFail = 1;
+constexpr int kToastMs = 1000;
+
 const char* const kContext = "QHotImageCtrl";
+
+// The first twelve bytes of the picture's isotherm block, which holds the
+// palette range slider: its switch and its two ends in thousandths of a
+// degree Celsius.
+struct IsoThermBounds {
+    int32_t enable = 0;  // non-zero: the range is on
+    int32_t high = 0;
+    int32_t low = 0;
+
+    static IsoThermBounds read(const uint8_t* block)
+    {
+        IsoThermBounds b;
+        std::memcpy(&b.enable, block, 4);
+        std::memcpy(&b.high, block + 4, 4);
+        std::memcpy(&b.low, block + 8, 4);
+        return b;
+    }
+    void write(uint8_t* block) const
+    {
+        std::memcpy(block, &enable, 4);
+        std::memcpy(block + 4, &high, 4);
+        std::memcpy(block + 8, &low, 4);
+    }
+};
 
 // One combo item: its text (translated in the window's context) and the
 // value the rest of the program reads.
@@ -357,6 +392,8 @@ void QHotImageCtrl::buildPictureArea(QHBoxLayout* body)
     pictureLabel_->setObjectName(QStringLiteral("PictureLabel"));
     pictureLabel_->setMinimumSize(1, 1);
     pictureLabel_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    // Centred as the rule layer over it is.
+    pictureLabel_->setAlignment(Qt::AlignCenter);
     row->addWidget(pictureLabel_, 1);
 
     temperScaleWidget_ = new QWidget(centerWidget_);
@@ -671,73 +708,265 @@ void QHotImageCtrl::setHighMarkerVisible(bool visible)
     if (visible) highMarker_->raise();
 }
 
-// ---- The picture (opened, rendered and saved with picture loading) -----------------
+// ---- The picture: opened, rendered, fitted and saved ------------------------------
 
 bool QHotImageCtrl::loadHotImage(const QString& path)
 {
-    Q_UNUSED(path);
-    return false;
+    setMemoryFreeSlots();
+    ThermalImageData& store = ThermalImageData::getInstance();
+    if (store.readPicFile(path) != 0) return false;
+    // The picture's parts, in the order each needs the ones before it.
+    using Step = int (ThermalImageData::*)();
+    static constexpr Step kSteps[] = {
+        &ThermalImageData::getPicHeaderInfo,     &ThermalImageData::getThermalGraph,
+        &ThermalImageData::getPixelsTemperature, &ThermalImageData::updateHotColdTemper,
+        &ThermalImageData::calcPaletteRange,     &ThermalImageData::readPicGlobalRuleConfig,
+        &ThermalImageData::readPicRuleConfigInfo, &ThermalImageData::readIsoThermParam,
+    };
+    for (const Step step : kSteps)
+        if ((store.*step)() != 0) return false;
+
+    QSize size;
+    store.getPicSize(size);
+    setPictureSize(size);
+    setPictureControlsEnabled(true);
+    applySavedRange();
+
+    // The picture's palette and image type; nothing renders until the end.
+    const QSignalBlocker paletteBlocker(falseColorComboBox_);
+    const QSignalBlocker typeBlocker(imageTypeComboBox_);
+    int32_t value = -1;
+    store.getColorType(&value);
+    falseColorComboBox_->setCurrentIndex(comboIndexByData(falseColorComboBox_, value));
+    value = -1;
+    store.getChannel(&value);
+    imageTypeComboBox_->setCurrentIndex(comboIndexByData(imageTypeComboBox_, value));
+    setColorBarVisible(true);
+    updateColorBar();
+
+    // The whole picture's row and block first, then one per stored rule.
+    const RuleShowFlags flags = showFlags();
+    temperShow_->setShowFlags(flags);
+    resultTable_->setShowFlags(flags);
+    resultTable_->addPictureResult(flags);
+    temperShow_->addPictureResult(flags);
+
+    // The rule items are laid out at the size the picture will be shown.
+    flip_ = store.getFlipDirection();
+    sceneView_->setFlipDirection(flip_);
+    const QRect shown = fittedPictureRect(size);
+    if (!shown.isEmpty()) sceneView_->setGeometry(shown);
+    sceneView_->loadRuleItems();
+    paramSet_->refreshFromPicture();
+    setImageTypeCurIndexChangedSlots();
+    return true;
+}
+
+void QHotImageCtrl::applySavedRange()
+{
+    ThermalImageData& store = ThermalImageData::getInstance();
+    const float lowest = store.getMinTemper();
+    const float highest = store.getMaxTemper();
+    int32_t edited = 0;
+    store.getSetParamsState(&edited, 0);
+    bool on = true;
+    float low = lowest;
+    float high = highest;
+    if (edited != 0) {
+        const IsoThermBounds saved = IsoThermBounds::read(store.getIsoThermParam());
+        on = saved.enable != 0;
+        // A file may hold any bounds: they are kept inside the picture's
+        // range and in order.
+        low = std::clamp(RoundToOneDecimal(float(saved.low) / 1000.0f), lowest, highest);
+        high = std::clamp(RoundToOneDecimal(float(saved.high) / 1000.0f), lowest, highest);
+        if (low > high) std::swap(low, high);
+    }
+    if (on)
+        setColorBarRange(low, high);
+    else
+        setColorBarRange(lowest, highest);
+    rangeAdjust_->show();
+    rangeAdjust_->setHandlesShown(on);
+    rangeAdjust_->setSwitchOn(on);
+    rangeAdjust_->setLimits(lowest, highest);
+    rangeAdjust_->setValues(low, high);
+}
+
+void QHotImageCtrl::setMemoryFreeSlots()
+{
+    ThermalImageData::getInstance().freePic();
+    setPictureControlsEnabled(false);
+    gridMode_ = false;
+    setDrawBtnCheckedStyle(0);
+    sceneView_->clearAllItems();
+    sceneView_->setDrawType(0);
+    sceneView_->hide();
+    pictureLabel_->clear();
+    rangeAdjust_->hide();
+    rangeAdjust_->reset();
+    setLowMarkerVisible(false);
+    setHighMarkerVisible(false);
+    setColorBarVisible(false);
+    temperShow_->hide();
+    temperShow_->clearResults();
+    paramSet_->clearParams();
+    resultTable_->clearResults();
+    renderedPath_.clear();
+    flip_ = 0;
 }
 
 void QHotImageCtrl::updateHotImage(float low, float high)
 {
-    Q_UNUSED(low);
-    Q_UNUSED(high);
+    ThermalImageData& store = ThermalImageData::getInstance();
+    const QString path = AppPaths::get().tmpBmp();
+    renderedPath_ = path;
+    const int lowIndex = store.temperToPaletteIndex(low);
+    int highIndex = store.temperToPaletteIndex(high);
+    // A range inside one palette step still spreads over the palette.
+    if (highIndex == lowIndex) ++highIndex;
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    if (store.saveImageBmp(path, falseColorComboBox_->currentData().toInt(), imageTypeComboBox_->currentData().toInt(),
+                           lowIndex, highIndex) == 0)
+        resizeImageView();
+}
+
+QRect QHotImageCtrl::fittedPictureRect(const QSize& picture) const
+{
+    const int labelW = pictureLabel_->width();
+    const int labelH = pictureLabel_->height();
+    int w = 0;
+    int h = 0;
+    FitSizeKeepRatio(picture.width(), picture.height(), labelW, labelH, w, h);
+    if (w <= 0 || h <= 0) return QRect();
+    const QPoint topLeft = pictureLabel_->mapToParent(QPoint(0, 0)) + QPoint((labelW - w) / 2, (labelH - h) / 2);
+    return QRect(topLeft, QSize(w, h));
 }
 
 void QHotImageCtrl::resizeImageView()
 {
     if (renderedPath_.isEmpty()) return;
-    const QPixmap picture(renderedPath_);
+    // Raw frames are in the sensor's orientation; the picture is shown with
+    // the flip the rule layer shows its rules with.
+    const QImage picture = ImageOrientation::apply(QImage(renderedPath_), flip_);
     if (picture.isNull()) return;
-    const int w0 = picture.width();
-    const int h0 = picture.height();
-    const int labelW = pictureLabel_->width();
-    const int labelH = pictureLabel_->height();
-    // The largest size with the picture's aspect ratio that fits the label.
-    int w = w0;
-    int h = h0;
-    if (w0 > labelW) {
-        h = labelW * h0 / w0;
-        w = labelW;
-    }
-    if (h > labelH) {
-        h = labelH;
-        w = labelH * w0 / h0;
-    }
-    if (w < labelW) {
-        h = labelW * h0 / w0;
-        w = labelW;
-        if (h > labelH) {
-            h = labelH;
-            w = labelH * w0 / h0;
-        }
-    }
-    if (w == 0 || h == 0) return;
-    const QPoint topLeft = pictureLabel_->mapToParent(QPoint(0, 0)) + QPoint((labelW - w) / 2, (labelH - h) / 2);
-    sceneView_->setGeometry(QRect(topLeft, QSize(w, h)));
-    temperShow_->move(topLeft + QPoint(kOverlayInset, kOverlayInset));
-    temperShow_->setFixedHeight(h - 2 * kOverlayInset);
-    pictureLabel_->setPixmap(picture.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    const QRect shown = fittedPictureRect(picture.size());
+    if (shown.isEmpty()) return;
+    sceneView_->setGeometry(shown);
+    temperShow_->move(shown.topLeft() + QPoint(kOverlayInset, kOverlayInset));
+    temperShow_->setFixedHeight(shown.height() - 2 * kOverlayInset);
+    pictureLabel_->setPixmap(QPixmap::fromImage(
+        picture.scaled(shown.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
 }
 
-void QHotImageCtrl::setMaterialSaveSlots() {}
+void QHotImageCtrl::updateColorBar()
+{
+    ThermalImageData& store = ThermalImageData::getInstance();
+    const int low = store.getPaletteIndexLow();
+    const int high = store.getPaletteIndexHigh();
+    const uint8_t* strip = nullptr;
+    int length = 0;
+    if (store.getPaletteBmp(falseColorComboBox_->currentData().toInt(), low, high, low, high, 0, &strip, &length) ==
+            0 &&
+        length > 0)
+        colorScale_->setPicFromData(strip, length);
+}
 
-void QHotImageCtrl::setFalseColCurIndexChangedSlots() {}
+bool QHotImageCtrl::grabPictureView(const QString& path)
+{
+    if (renderedPath_.isEmpty() || sceneView_->isHidden() || sceneView_->width() < 1 || sceneView_->height() < 1)
+        return false;
+    const QPixmap picture = grab(QRect(sceneView_->mapTo(this, QPoint(0, 0)), sceneView_->size()));
+    return !picture.isNull() && picture.save(path);
+}
 
-void QHotImageCtrl::setImageTypeCurIndexChangedSlots() {}
+void QHotImageCtrl::setFalseColCurIndexChangedSlots()
+{
+    updateHotImage(rangeLow_, rangeHigh_);
+    updateColorBar();
+}
+
+void QHotImageCtrl::setImageTypeCurIndexChangedSlots()
+{
+    sceneView_->hide();
+    temperShow_->hide();
+    setColorBarVisible(false);
+    rangeAdjust_->hide();
+    if (imageTypeComboBox_->currentData().toInt() == 0) {
+        sceneView_->show();
+        setTemperShowMethodIndexChangedSlots();
+        setColorBarVisible(true);
+        rangeAdjust_->show();
+    }
+    updateHotImage(rangeLow_, rangeHigh_);
+}
+
+void QHotImageCtrl::setMaterialSaveSlots()
+{
+    ThermalImageData& store = ThermalImageData::getInstance();
+    UiPrompts& prompts = UiPrompts::instance();
+    int32_t edited = 1;
+    // Parameters, rules and the edited mark go to the library first; the
+    // file's information block is then written in place and its picture
+    // replaced.
+    const bool handed = store.setColorType(falseColorComboBox_->currentData().toInt()) == 0 &&
+                        store.setChannel(imageTypeComboBox_->currentData().toInt()) == 0 &&
+                        store.setPicRuleConfigInfo() == 0 && store.setPicGlobalRuleConfig() == 0 &&
+                        store.getSetParamsState(&edited, 1) == 0;
+    if (!handed) {
+        prompts.toast(tr("Save failed"), kToastFail, kToastMs);
+        return;
+    }
+    float low = 0.0f;
+    float high = 0.0f;
+    rangeAdjust_->getValues(&low, &high);
+    IsoThermBounds bounds;
+    bounds.enable = rangeAdjust_->isSwitchOn() ? 1 : 0;
+    bounds.low = int32_t(low * 1000.0f);
+    bounds.high = int32_t(high * 1000.0f);
+    bounds.write(store.getIsoThermParam());
+    if (store.setIsoThermParam() != 0 || store.savePicViewInfo() != 0 || store.savePicAsImage() != 0) {
+        prompts.toast(tr("Save failed"), kToastFail, kToastMs);
+        return;
+    }
+    prompts.toast(tr("Save succeed"), kToastSucceed, kToastMs);
+}
 
 void QHotImageCtrl::setReportExportSlots() {}
 
-void QHotImageCtrl::setMemoryFreeSlots() {}
+bool QHotImageCtrl::openPictureFile(const QString& path)
+{
+    if (loadHotImage(path)) return true;
+    UiPrompts::instance().notice(this, tr("Import heat map failed"));
+    setLowMarkerVisible(false);
+    setHighMarkerVisible(false);
+    return false;
+}
 
-void QHotImageCtrl::setHotImageFileImportSlots() {}
+void QHotImageCtrl::setHotImageFileImportSlots()
+{
+    const QString file =
+        UiPrompts::instance().pickOpenFile(this, QString(), AppPaths::get().appDir(), tr("File(*.jpg *.png *.bmp)"));
+    if (file.isEmpty()) return;
+    openPictureFile(file);
+}
 
-void QHotImageCtrl::setHotImageFileExportSlots() {}
+void QHotImageCtrl::setHotImageFileExportSlots()
+{
+    if (USBSDK_Connect() == 0) {
+        UiPrompts::instance().notice(this, tr("Device is not connect."));
+        return;
+    }
+    if (USBSDK_GetShutterStatus() != 0) {
+        UiPrompts::instance().notice(this, tr("Shutter is acting."));
+        return;
+    }
+    emit sendHeatMapExportSignal();
+}
 
 void QHotImageCtrl::setHeatMapExportRetSlot(QString strHeapMapDir)
 {
-    Q_UNUSED(strHeapMapDir);
+    if (strHeapMapDir.isEmpty()) return;
+    if (openPictureFile(strHeapMapDir)) UiPrompts::instance().notice(this, tr("Export heat map success"));
 }
 
 void QHotImageCtrl::onTemperUnitComboxSelectSlot(int nUnitVal)

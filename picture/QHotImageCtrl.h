@@ -11,6 +11,7 @@
 #pragma once
 
 #include <QPointF>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QWidget>
@@ -18,6 +19,7 @@
 #include <array>
 
 #include "ItemInfo.h"
+#include "PictureGrabber.h"
 #include "RuleTemperResult.h"
 #include "TemperRangeOwner.h"
 
@@ -43,7 +45,7 @@ class QUnitLabel;
 class QUnitLineEdit;
 class QVBoxLayout;
 
-class QHotImageCtrl : public QWidget, public TemperRangeOwner {
+class QHotImageCtrl : public QWidget, public TemperRangeOwner, public PictureGrabber {
     Q_OBJECT
 public:
     // The tool bar's small buttons, left to right.
@@ -69,10 +71,15 @@ public:
     ~QHotImageCtrl() override;
 
     // Opens a picture; true when everything up to the display succeeded.
+    // No message: the callers tell the user.
     bool loadHotImage(const QString& path);
-    // Fits the rendered picture into the picture label and lays the scene
-    // view and the overlay over it.
+    // Fits the rendered picture, shown with the picture's flip, into the
+    // picture label and lays the scene view and the overlay over it.
     void resizeImageView();
+    // Redraws the colour scale in the current palette.
+    void updateColorBar();
+    // PictureGrabber: the window over the scene view's area.
+    bool grabPictureView(const QString& path) override;
 
     // TemperRangeOwner: temperatures in degrees Celsius; x is a handle's
     // left edge in the slider's coordinates.
@@ -105,6 +112,8 @@ public:
     float gridTemper() const { return gridTemper_; }
     float rangeLow() const { return rangeLow_; }
     float rangeHigh() const { return rangeHigh_; }
+    // The rendered picture (Tmp.bmp); empty while no picture is shown.
+    QString renderedPath() const { return renderedPath_; }
 
     // Children, for the module and for tests.
     QSceneViewCtrl* sceneView() const { return sceneView_; }
@@ -207,6 +216,13 @@ private:
     void applyGridPosition();
     // Places a marker at a slider x, 18 pixels above the slider.
     void moveMarker(QUnitLabel* marker, int x);
+    // The picture's size fitted into the picture label, centred on it, in
+    // the centre widget's coordinates; empty when nothing fits.
+    QRect fittedPictureRect(const QSize& picture) const;
+    // The range slider and colour bar from the picture and its saved range.
+    void applySavedRange();
+    // A heat map or an imported file: loads it; a failure is told.
+    bool openPictureFile(const QString& path);
 
     // The form.
     QFrame* ctrlFrame_ = nullptr;                           // child
@@ -262,4 +278,5 @@ private:
     float gridTemper_ = 0.0f;  // grid point temperature, C
     int picWidth_ = 0;
     int picHeight_ = 0;
+    int flip_ = 0;  // the open picture's flip direction
 };

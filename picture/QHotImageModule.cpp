@@ -31,6 +31,5 @@ void QHotImageModule::setHeatMapExportSlot()
 
 void QHotImageModule::setHeatMapExportRetSlot(QString strHeapMapDir)
 {
-    lastExport_ = strHeapMapDir;
     emit sendHeatMapExportRetSignal(strHeapMapDir);
 }

@@ -17,8 +17,6 @@ public:
     explicit QHotImageModule(QWidget* parent = nullptr);
 
     QHotImageCtrl* hotImageCtrl() const { return hotImageCtrl_; }
-    // The path of the last exported live picture relayed to the window.
-    QString lastExport() const { return lastExport_; }
 
 signals:
     void sendHeatMapExportSignal();
@@ -31,5 +29,4 @@ public slots:
 private:
     QHotImageCtrl* hotImageCtrl_;  // child
     QLabel* lineLabel_;            // child: the separator on the left
-    QString lastExport_;
 };

@@ -18,6 +18,7 @@
 #include "MainWindow.h"
 #include "QAdvancedSetting.h"
 #include "QCtrlModuleWidget.h"
+#include "QHotImageCtrl.h"
 #include "QHotImageModule.h"
 #include "QIconTextCtrlBtn.h"
 #include "QTitleWidget.h"
@@ -214,10 +215,17 @@ TEST_F(ShellTest, CameraDisconnectClosesTheAdvancedPage)
     EXPECT_EQ(shown(), "live");
 }
 
+// The live page's answer reaches the analysis window, which opens the file
+// (one that is no picture here: the window says so); an empty answer is
+// ignored.
 TEST_F(ShellTest, HeatMapExportIsRelayed)
 {
-    emit window_->videoPreview()->sendHeatMapExportRetSignal("/tmp/x.png");
-    EXPECT_EQ(window_->hotImageModule()->lastExport(), "/tmp/x.png");
+    emit window_->videoPreview()->sendHeatMapExportRetSignal(QString());
+    EXPECT_EQ(prompts_.count(Kind::Notice), 0);
+    emit window_->videoPreview()->sendHeatMapExportRetSignal("/tmp/no-such-heat-map.png");
+    EXPECT_EQ(prompts_.texts(Kind::Notice),
+              QStringList{QCoreApplication::translate("QHotImageCtrl", "Import heat map failed")});
+    EXPECT_EQ(prompts_.last(Kind::Notice).parent, window_->hotImageModule()->hotImageCtrl());
 }
 
 // The language button: Chinese -> English -> Chinese, each writing Language

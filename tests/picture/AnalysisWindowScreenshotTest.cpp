@@ -1,6 +1,6 @@
-// The picture analysis window with a rendered fixture picture and one rule
-// of every kind, unflipped and mirrored, once with the parameter panel and
-// the range slider's markers, saved as PNG files for a look (CI runs this
+// The picture analysis window with a fixture picture opened as an import
+// opens it, one rule of every kind, unflipped and mirrored, a range chosen
+// on the slider, once with the parameter panel and the slider's markers, saved as PNG files for a look (CI runs this
 // under Xvfb). Checks what a glance would: the picture, the rules over it,
 // the tool bar and the column are drawn and the rule layer covers the
 // picture.
@@ -13,7 +13,6 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QSignalBlocker>
 #include <QComboBox>
 #include <QTest>
 #include <QTranslator>
@@ -36,45 +35,14 @@ QRect areaIn(const QWidget* widget, const QWidget* window)
     return QRect(widget->mapTo(window, QPoint(0, 0)), widget->size());
 }
 
-// The picture rendered by the store in its palette, scaled to the largest
-// size with its aspect ratio that fits the label, at the label's top left.
-QSize showPicture(QHotImageCtrl& w, const QString& bmp)
+// A range chosen on the slider, as a drag of both handles leaves it.
+void chooseRange(QHotImageCtrl& w)
 {
     ThermalImageData& s = ThermalImageData::getInstance();
-    int32_t palette = 0;
-    s.getColorType(&palette);
-    EXPECT_EQ(s.saveImageBmp(bmp, palette, 0, s.getPaletteIndexLow(), s.getPaletteIndexHigh()), 0);
-    // Shown with the flip of the rule layer.
-    const int flip = s.getFlipDirection();
-    const QPixmap picture = QPixmap::fromImage(QImage(bmp).mirrored(flip == 2 || flip == 3, flip == 1 || flip == 3));
-    const QSize fitted = picture.size().scaled(w.pictureLabel()->size(), Qt::KeepAspectRatio);
-    w.pictureLabel()->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    const QSignalBlocker blocker(w.falseColorComboBox());
-    w.falseColorComboBox()->setCurrentIndex(QHotImageCtrl::comboIndexByData(w.falseColorComboBox(), palette));
-    w.pictureLabel()->setPixmap(picture.scaled(fitted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-    return fitted;
-}
-
-// The colour bar and the range slider as a load shows them.
-void showRange(QHotImageCtrl& w)
-{
-    ThermalImageData& s = ThermalImageData::getInstance();
-    const float lowest = s.getMinTemper(), highest = s.getMaxTemper();
-    const uint8_t* strip = nullptr;
-    int length = 0;
-    int32_t palette = 0;
-    s.getColorType(&palette);
-    if (s.getPaletteBmp(palette, 0, 255, s.getPaletteIndexLow(), s.getPaletteIndexHigh(), 0, &strip, &length) == 0)
-        w.colorScale()->setPicFromData(strip, length);
-    w.setColorBarVisible(true);
-    QTemperRangeAdjust* slider = w.rangeSlider();
-    slider->setHandlesShown(true);
-    slider->setSwitchOn(true);
-    slider->setLimits(lowest, highest);
-    slider->show();
-    QApplication::processEvents();
-    slider->setValues(lowest + 4.0f, highest - 5.0f);
-    w.setColorBarRange(lowest + 4.0f, highest - 5.0f);
+    const float low = s.getMinTemper() + 4.0f, high = s.getMaxTemper() - 5.0f;
+    w.rangeSlider()->setValues(low, high);
+    w.setColorBarRange(low, high);
+    w.updateHotImage(low, high);
 }
 
 TEST(AnalysisWindowScreenshot, SixRulesFlippedAndNot)
@@ -100,24 +68,13 @@ TEST(AnalysisWindowScreenshot, SixRulesFlippedAndNot)
         QApplication::removeTranslator(&translator);
         ASSERT_TRUE(translator.load(QString(":/Translation/Translation/vxt_%1.qm").arg(shot.language)));
         QApplication::installTranslator(&translator);
-        ThermalImageData::getInstance().freePic();
-        const std::string path = dir.file("pic.png");
-        ASSERT_TRUE(analysistest::sixRulePicture(shot.flip).writeTo(path));
-        ASSERT_TRUE(analysistest::loadIntoStore(QString::fromStdString(path)));
-
         QHotImageCtrl window;
         window.resize(1097, 640);
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-        showRange(window);
+        ASSERT_TRUE(analysistest::openInWindow(window, analysistest::sixRulePicture(shot.flip), dir.file("pic.png")));
         QApplication::processEvents();
-        const QSize picture = showPicture(window, QString::fromStdString(dir.file("Tmp.bmp")));
-        analysistest::arrangeLoadedPicture(window, picture);
-        window.temperOverlay()->move(window.sceneView()->pos() + QPoint(10, 10));
-        window.temperOverlay()->setFixedHeight(picture.height() - 20);
-        window.temperOverlay()->show();
-        window.temperOverlay()->raise();
-        window.paramPanel()->refreshFromPicture();
+        chooseRange(window);
         if (shot.panel) {
             QTest::mouseClick(window.paramSetButton(), Qt::LeftButton);
             QTemperRangeAdjust* slider = window.rangeSlider();
@@ -130,7 +87,8 @@ TEST(AnalysisWindowScreenshot, SixRulesFlippedAndNot)
 
         const QImage image = window.grab().toImage();
         ASSERT_TRUE(image.save(folder + "/" + shot.file));
-        EXPECT_EQ(window.sceneView()->geometry().size(), picture);
+        ASSERT_FALSE(window.pictureLabel()->pixmap(Qt::ReturnByValue).isNull());
+        EXPECT_EQ(window.sceneView()->geometry().size(), window.pictureLabel()->pixmap(Qt::ReturnByValue).size());
         EXPECT_GT(distinctColours(image, areaIn(window.sceneView(), &window)), 100) << "the picture under the rules";
         EXPECT_GT(distinctColours(image, areaIn(window.toolBar(), &window)), 8) << "the tool bar";
         EXPECT_GT(distinctColours(image, areaIn(window.colorScale(), &window)), 20) << "the colour scale";

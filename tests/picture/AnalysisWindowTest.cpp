@@ -74,13 +74,12 @@ protected:
 
     static ThermalImageData& store() { return ThermalImageData::getInstance(); }
 
-    // The six-rule picture loaded and laid out under a view of viewSize.
+    // The six-rule picture opened, its rule layer then resized to viewSize.
     void loadPicture(int32_t flip = 0, QSize viewSize = QSize(kW, kH))
     {
-        const std::string path = dir_.file("pic.png");
-        ASSERT_TRUE(analysistest::sixRulePicture(flip).writeTo(path));
-        ASSERT_TRUE(analysistest::loadIntoStore(QString::fromStdString(path)));
-        analysistest::arrangeLoadedPicture(*window_, viewSize);
+        ASSERT_TRUE(analysistest::openInWindow(*window_, analysistest::sixRulePicture(flip), dir_.file("pic.png")));
+        QSceneViewCtrl* view = window_->sceneView();
+        view->setGeometry(QRect(view->pos(), viewSize));
     }
 
     // The stored rules made up to count with point records.
@@ -477,6 +476,8 @@ TEST_F(AnalysisWindowTest, ColourBarRangeReadsInTheAnalysisUnit)
 
 TEST(AnalysisModuleTest, RelaysTheHeatMapExportBothWays)
 {
+    FakeUiPrompts prompts;
+    fixtures::ScratchDir dir;
     QHotImageModule module;
     ASSERT_NE(module.hotImageCtrl(), nullptr);
     EXPECT_EQ(module.hotImageCtrl()->parentWidget(), &module);
@@ -484,11 +485,17 @@ TEST(AnalysisModuleTest, RelaysTheHeatMapExportBothWays)
     emit module.hotImageCtrl()->sendHeatMapExportSignal();
     EXPECT_EQ(asked.count(), 1);
 
+    // The answer reaches the window, which opens the picture.
+    const std::string path = dir.file("heat.png");
+    ASSERT_TRUE(analysistest::sixRulePicture().writeTo(path));
     QSignalSpy answered(&module, &QHotImageModule::sendHeatMapExportRetSignal);
-    module.setHeatMapExportRetSlot("/tmp/heat.png");
+    module.setHeatMapExportRetSlot(QString::fromStdString(path));
     ASSERT_EQ(answered.count(), 1);
-    EXPECT_EQ(answered.at(0).at(0).toString(), "/tmp/heat.png");
-    EXPECT_EQ(module.lastExport(), "/tmp/heat.png");
+    EXPECT_EQ(answered.at(0).at(0).toString(), QString::fromStdString(path));
+    EXPECT_EQ(prompts.texts(FakeUiPrompts::Kind::Notice), QStringList{windowText("Export heat map success")});
+    EXPECT_TRUE(module.hotImageCtrl()->toolBar()->isEnabled());
+    EXPECT_EQ(module.hotImageCtrl()->resultTable()->table()->rowCount(), 7);
+    ThermalImageData::getInstance().freePic();
 }
 
 }  // namespace

@@ -1,13 +1,16 @@
 #pragma once
-// A radiometric picture with one rule of every kind, put into the picture
-// store the way the analysis window loads it, and the window's children
-// arranged over it as a load arranges them (its own loading lands later).
+// Radiometric pictures for the analysis window: one rule of every kind over
+// a ramp, and a ramp with a known hot block; opened the way an import opens
+// them.
 #include <QLabel>
+#include <QPoint>
+#include <QRect>
 #include <QSize>
 #include <QString>
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "QHotImageCtrl.h"
 #include "QSceneViewCtrl.h"
@@ -55,34 +58,35 @@ inline fixtures::RadioPictureWriter sixRulePicture(int32_t flip = 0)
     return p;
 }
 
-// The store's loading sequence of the analysis window; false at the first
-// step that fails.
-inline bool loadIntoStore(const QString& path)
+// A 384 x 288 picture: a ramp from 20 C (top left) to 30 C (bottom right)
+// with a 70 C block over pixels [kBlock.x, kBlock.right] x [kBlock.y,
+// kBlock.bottom] whose pixel kPeak reads kPeakC. The block lies in the
+// picture's left half, so a mirrored view shows it in the right half.
+const QRect kBlock(60, 100, 40, 30);
+const QPoint kPeak(80, 115);
+constexpr float kRampLowC = 20.0f, kRampHighC = 30.0f, kBlockC = 70.0f, kPeakC = 90.0f;
+
+inline std::vector<float> hotBlockTemperatures()
 {
-    ThermalImageData& s = ThermalImageData::getInstance();
-    return s.readPicFile(path) == 0 && s.getPicHeaderInfo() == 0 && s.getThermalGraph() == 0 &&
-           s.getPixelsTemperature() == 0 && s.updateHotColdTemper() == 0 && s.calcPaletteRange() == 0 &&
-           s.readPicGlobalRuleConfig() == 0 && s.readPicRuleConfigInfo() == 0;
+    std::vector<float> t = fixtures::rampTemperatures(kW, kH, kRampLowC, kRampHighC);
+    for (int y = kBlock.top(); y <= kBlock.bottom(); ++y)
+        for (int x = kBlock.left(); x <= kBlock.right(); ++x) t[size_t(y) * kW + size_t(x)] = kBlockC;
+    t[size_t(kPeak.y()) * kW + size_t(kPeak.x())] = kPeakC;
+    return t;
 }
 
-// The loaded picture in the window: its size and controls, the scene view
-// of viewSize over the picture label's top left, flipped like the picture,
-// the whole-picture results and the items of the stored rules.
-inline void arrangeLoadedPicture(QHotImageCtrl& w, const QSize& viewSize)
+inline fixtures::RadioPictureWriter hotBlockPicture(int32_t flip = 0)
 {
-    ThermalImageData& s = ThermalImageData::getInstance();
-    QSize size;
-    s.getPicSize(size);
-    w.setPictureSize(size);
-    w.setPictureControlsEnabled(true);
-    QSceneViewCtrl* view = w.sceneView();
-    view->setGeometry(QRect(w.pictureLabel()->geometry().topLeft(), viewSize));
-    view->show();
-    view->setFlipDirection(s.getFlipDirection());
-    const RuleShowFlags flags = w.showFlags();
-    w.resultTable()->addPictureResult(flags);
-    w.temperOverlay()->addPictureResult(flags);
-    view->loadRuleItems();
+    fixtures::RadioPictureWriter p(kW, kH);
+    p.setTemperatures(hotBlockTemperatures());
+    p.picViewInfo().flipDirection = flip;
+    return p;
+}
+
+// Writes the picture and opens it in the window as an import does.
+inline bool openInWindow(QHotImageCtrl& w, const fixtures::RadioPictureWriter& picture, const std::string& path)
+{
+    return picture.writeTo(path) && w.loadHotImage(QString::fromStdString(path));
 }
 
 }  // namespace analysistest
