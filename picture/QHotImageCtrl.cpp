@@ -34,6 +34,7 @@
 #include "QCustomLineEdit.h"
 #include "QHotImageParamSet.h"
 #include "QIconTextHBtn.h"
+#include "QReportExportDlg.h"
 #include "QSceneViewCtrl.h"
 #include "QTemperRangeAdjust.h"
 #include "QTemperResult.h"
@@ -41,6 +42,7 @@
 #include "QTemperShow.h"
 #include "QUnitLabel.h"
 #include "QUnitLineEdit.h"
+#include "ReportGridInfo.h"
 #include "RuleFlip.h"
 #include "RuleRecordBuilder.h"
 #include "TemperValueText.h"
@@ -931,7 +933,17 @@ void QHotImageCtrl::setMaterialSaveSlots()
     prompts.toast(tr("Save succeed"), kToastSucceed, kToastMs);
 }
 
-void QHotImageCtrl::setReportExportSlots() {}
+void QHotImageCtrl::setReportExportSlots()
+{
+    QVector<RuleTemperResult> rows;
+    resultTable_->getResults(rows);
+    const ReportGridInfo grid{gridMode_, gridTemper_, gridXEdit_->text().toInt(nullptr, 10),
+                              gridYEdit_->text().toInt(nullptr, 10)};
+    QReportExportDlg dlg(this);
+    dlg.setResults(rows);
+    dlg.setGridInfo(grid);
+    dlg.exec();
+}
 
 bool QHotImageCtrl::openPictureFile(const QString& path)
 {

@@ -16,6 +16,7 @@
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -32,6 +33,7 @@
 #include "ImageOrientation.h"
 #include "QCustomLineEdit.h"
 #include "QIconTextHBtn.h"
+#include "QReportExportDlg.h"
 #include "QTemperRangeAdjust.h"
 #include "QTemperScaleWidget.h"
 #include "QUnitLabel.h"
@@ -621,6 +623,23 @@ TEST_F(AnalysisPictureTest, GrabSavesThePictureAreaOnlyWhenOneIsShown)
     QFile f(bmp);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.read(2), "BM");
+}
+
+// The report button opens the report dialog over the window, which it asks
+// for the picture.
+TEST_F(AnalysisPictureTest, ReportButtonOpensTheReportDialogOverTheWindow)
+{
+    ASSERT_TRUE(open(analysistest::hotBlockPicture()));
+    bool modal = false;
+    QTimer::singleShot(0, [&] {
+        QReportExportDlg* dialog = window_->findChild<QReportExportDlg*>();
+        if (!dialog) return;
+        modal = dialog->isVisible() && dialog->isModal();
+        dialog->reject();
+    });
+    QTest::mouseClick(window_->exportReportButton(), Qt::LeftButton);
+    EXPECT_TRUE(modal);
+    EXPECT_EQ(window_->findChild<QReportExportDlg*>(), nullptr) << "gone when closed";
 }
 
 }  // namespace
