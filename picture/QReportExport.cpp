@@ -6,6 +6,7 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QTextDocument>
 #include <QTextStream>
 #include <QUrl>
@@ -153,6 +154,24 @@ bool QReportExport::writeDocFile(const QString& path, const QString& html)
     return written && QFileInfo(path).size() > 0;
 }
 
+QString QReportExport::wholePixelSizes(const QString& html)
+{
+    // Qt's rich text reads a pixel font size only as a whole number and
+    // drops "21.3px" altogether; the ".doc" keeps the fractions, which word
+    // processors read.
+    static const QRegularExpression size(QStringLiteral("font-size:(\\d+\\.\\d+)px"));
+    QString out;
+    int from = 0;
+    QRegularExpressionMatchIterator it = size.globalMatch(html);
+    while (it.hasNext()) {
+        const QRegularExpressionMatch m = it.next();
+        out += html.midRef(from, m.capturedStart(1) - from);
+        out += QString::number(qRound(m.captured(1).toDouble()));
+        from = m.capturedEnd(1);
+    }
+    return out + html.midRef(from);
+}
+
 bool QReportExport::writePdfFile(const QString& path, const QString& html)
 {
     QPrinter printer(QPrinter::ScreenResolution);
@@ -161,7 +180,7 @@ bool QReportExport::writePdfFile(const QString& path, const QString& html)
     printer.setPageMargins(QMarginsF(10, 20, 10, 20), QPageLayout::Millimeter);
     printer.setOutputFileName(path);
     QTextDocument document;
-    document.setHtml(html);
+    document.setHtml(wholePixelSizes(html));
     document.print(&printer);
     if (printer.printerState() == QPrinter::Error) return false;
     const QFileInfo file(path);

@@ -29,6 +29,9 @@ public:
     // The writers: true only when the report file exists and is not empty.
     static bool writeDocFile(const QString& path, const QString& html);
     static bool writePdfFile(const QString& path, const QString& html);
+    // The document as the PDF printer renders it: pixel font sizes rounded
+    // to whole pixels.
+    static QString wholePixelSizes(const QString& html);
 
 signals:
     void sendReportExportResultSignals(bool ok);

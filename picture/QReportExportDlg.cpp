@@ -286,6 +286,11 @@ void QReportExportDlg::retranslate()
     m_prevBtn->setText(tr("PrevStep"));
     m_openFolderBtn->setText(tr("Open Folder"));
     m_nextBtn->setText(tr("NextStep"));
+    // One caption column for both blocks, so their fields line up.
+    const QList<QLabel*> captions{m_fileNameLabel, m_savePathLabel, m_formatLabel, m_reportTitleLabel, m_authorLabel};
+    int width = 0;
+    for (QLabel* caption : captions) width = qMax(width, caption->sizeHint().width());
+    for (QLabel* caption : captions) caption->setFixedSize(width, kFieldHeight);
     if (m_resultTextLabel->isVisibleTo(this))
         m_resultTextLabel->setText(m_resultOk ? tr("Export successful") : tr("Export failed"));
 }

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 #include "FakeUiPrompts.h"
@@ -77,6 +78,14 @@ TEST_F(ReportEndToEndTest, PdfIsAnA4PageWithTheTextsAndThePicture)
     const QString info = runTool("pdfinfo", {pdf}).simplified();
     EXPECT_TRUE(info.contains("Page size: 595 x 842 pts (A4)")) << info.toStdString();
     expectTexts(runTool("pdftotext", {"-enc", "UTF-8", pdf, "-"}));
+    // The sizes of the document reach the page: the 30 pt heading is drawn
+    // far larger than the 12 pt table text.
+    const QString boxes = runTool("pdftotext", {"-bbox", pdf, "-"});
+    const QRegularExpression word("yMin=\"([0-9.]+)\" xMax=\"[0-9.]+\" yMax=\"([0-9.]+)\">TestReport<");
+    const QRegularExpressionMatch heading = word.match(boxes);
+    ASSERT_TRUE(heading.hasMatch()) << boxes.toStdString();
+    EXPECT_GT(heading.captured(2).toDouble() - heading.captured(1).toDouble(), 25.0);
+
     const QStringList list = images(pdf);
     ASSERT_FALSE(list.isEmpty());
     // The picture at its own size, 384 x 288.
