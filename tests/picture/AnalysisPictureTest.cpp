@@ -25,6 +25,7 @@
 #include <numeric>
 #include <vector>
 
+#include "AnalysisWindowMouse.h"
 #include "AnalysisWindowTestSupport.h"
 #include "AppPaths.h"
 #include "ConfigManager.h"
@@ -37,7 +38,6 @@
 #include "QTemperRangeAdjust.h"
 #include "QTemperScaleWidget.h"
 #include "QUnitLabel.h"
-#include "SceneMouse.h"
 #include "ScratchDir.h"
 #include "SimCamera.h"
 #include "simcam.h"
@@ -116,23 +116,10 @@ protected:
         window_->resultTable()->getResults(rows);
         return rows;
     }
-    // The view point that shows picture pixel p (the view shows the picture
-    // with its flip).
-    QPointF viewPoint(QPointF p, int flip) const
-    {
-        const QSize view = window_->sceneView()->size();
-        QPointF v(p.x() * view.width() / kW, p.y() * view.height() / kH);
-        if (flip == 2 || flip == 3) v.setX(view.width() - v.x());
-        if (flip == 1 || flip == 3) v.setY(view.height() - v.y());
-        return v;
-    }
-    // A rectangle drawn with the mouse over picture pixels area.
+    QPointF viewPoint(QPointF p, int flip) const { return analysistest::viewPoint(*window_, p, QSize(kW, kH), flip); }
     void drawRectangle(const QRect& area, int flip)
     {
-        QTest::mouseClick(window_->toolButton(QHotImageCtrl::RectTool), Qt::LeftButton);
-        const QPointF a = viewPoint(area.topLeft(), flip);
-        const QPointF b = viewPoint(area.bottomRight() + QPoint(1, 1), flip);
-        SceneMouse(window_->sceneView()).drag(a.toPoint(), b.toPoint());
+        analysistest::drawRectangle(*window_, area, QSize(kW, kH), flip);
     }
     // The colour the picture label shows under view point v.
     QRgb shownAt(QPointF v) const

@@ -1,7 +1,8 @@
 # The picture analysis window and its module over fixture pictures and
 # snapshots of the simulated camera; and its screenshots.
 calidra_gui_tests(calidra_analysiswindow_tests ${CMAKE_CURRENT_LIST_DIR}/AnalysisWindowTest.cpp
-                  ${CMAKE_CURRENT_LIST_DIR}/AnalysisPictureTest.cpp)
+                  ${CMAKE_CURRENT_LIST_DIR}/AnalysisPictureTest.cpp
+                  ${CMAKE_CURRENT_LIST_DIR}/AnalysisLiveExportTest.cpp)
 target_link_libraries(calidra_analysiswindow_tests PRIVATE thermcore_fixtures)
 target_include_directories(calidra_analysiswindow_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests/liveview)
 
