@@ -8,8 +8,6 @@
 #include <QThread>
 #include <QUrl>
 
-#include <cstring>
-
 #include "AppHelpers.h"
 #include "ReportTestSupport.h"
 #include "ScratchDir.h"
@@ -36,40 +34,9 @@ QString heading(const QString& t)
     return "<p align=\"left\" style=\"font-size:21.3px;font-weight:bold\">" + t + "</p>";
 }
 
-PicRuleConfig rule(const char* name, float emissivity, float distance, float reflected, bool enabled)
-{
-    PicRuleConfig r{};
-    std::strncpy(r.name, name, sizeof r.name - 1);
-    r.emissivity = emissivity;
-    r.distance = distance;
-    r.reflectedTemp = reflected;
-    r.bLocalEnable = enabled ? 1 : 0;
-    return r;
-}
-
-// A whole request in Celsius and metres: global block, two rules.
 ST_ReportParam request(const QString& resDir, int format = 0)
 {
-    ST_ReportParam p;
-    p.outPath = resDir + "/../report";
-    p.resDir = resDir;
-    p.title = kTitle;
-    p.author = kAuthor;
-    p.format = format;
-    p.humidity = p.environmentTemper = p.reflexTemper = true;
-    USBSDK_GlobalTemperParam g{};
-    g.emissivity = 0.97f;
-    g.distance = 1.0f;
-    g.reflectedTemp = 20.0f;
-    g.ambientTemp = 25.0f;
-    g.humidity = 45;
-    p.globalParam = g;
-    p.rules = QVector<PicRuleConfig>{rule("P1", 0.95f, 2.0f, 22.5f, true), rule(kRuleName, 1.0f, 0.5f, 30.0f, false)};
-    p.temperUnit = 0;
-    p.temperSymbol = QString(QChar(0x2103));
-    p.distanceUnit = 0;
-    p.distanceText = "Meter";
-    return p;
+    return reporttest::sampleRequest(resDir, format);
 }
 
 class ReportDocumentTest : public ::testing::Test {
@@ -83,17 +50,12 @@ protected:
 
 TEST_F(ReportDocumentTest, WholeDocumentPiecesInOrder)
 {
-    RuleTemperResult row;
-    row.title = "P1";
-    row.max = 40.0f;
-    row.avg = 30.0f;
-    row.min = 20.0f;
-    worker_.setResults({row});
+    worker_.setResults({reporttest::sampleResult("P1", 40.0f, 30.0f, 20.0f)});
     worker_.setGridInfo({true, 33.3f, 12, 7});
     ST_ReportParam p = request(resDir());
     p.title = "T";
     p.author = "A";
-    p.rules = QVector<PicRuleConfig>{rule("P1", 0.95f, 2.0f, 22.5f, true)};
+    p.rules = QVector<PicRuleConfig>{reporttest::sampleRule("P1", 0.95f, 2.0f, 22.5f, true)};
     const QString c = QString(QChar(0x2103));
 
     const QString expected =
@@ -122,9 +84,7 @@ TEST_F(ReportDocumentTest, WholeDocumentPiecesInOrder)
 
 TEST_F(ReportDocumentTest, TitleAuthorAndRuleNamesStayText)
 {
-    RuleTemperResult row;
-    row.title = "<i>";
-    worker_.setResults({row});
+    worker_.setResults({reporttest::sampleResult("<i>", 0, 0, 0)});
     const QString html = build(request(resDir()));
     EXPECT_TRUE(html.contains("Plant &lt;A&gt; &amp; &quot;B&quot;"));
     EXPECT_TRUE(html.contains("O'Neil &amp; &lt;Co&gt;"));
@@ -167,9 +127,7 @@ TEST_F(ReportDocumentTest, NoResultsGiveTheHeaderRowAloneAndGridOffNoSection)
 
 TEST_F(ReportDocumentTest, UnitsOfTheRequest)
 {
-    RuleTemperResult row;
-    row.max = 25.0f;
-    worker_.setResults({row});
+    worker_.setResults({reporttest::sampleResult("P1", 25.0f, 0, 0)});
     const struct {
         int temperUnit;
         const char* symbol;
@@ -206,7 +164,7 @@ TEST_F(ReportDocumentTest, PictureSourceAndHeightByFormat)
     // A folder name that needs escaping in a URL and in HTML.
     const QString res = QString::fromStdString(dir_.path()) + "/a &b\"c/Res";
     ASSERT_TRUE(QDir().mkpath(res));
-    ASSERT_TRUE(reporttest::FakeGrabberWindow::picture().save(res + "/IR.bmp"));
+    ASSERT_TRUE(reporttest::samplePicture().save(res + "/IR.bmp"));
 
     const QString doc = build(request(res, 0));
     EXPECT_TRUE(doc.contains("<img src=\"Res/IR.bmp\" width=\"500\" height=\"375\"/>"));

@@ -33,12 +33,7 @@ protected:
     QString exportReport(int format)
     {
         QReportExportDlg dlg(&window_);
-        RuleTemperResult row;
-        row.title = "P<2>";
-        row.max = 60.0f;
-        row.avg = 35.0f;
-        row.min = 10.0f;
-        dlg.setResults({row});
+        dlg.setResults({reporttest::sampleResult("P<2>", 60.0f, 35.0f, 10.0f)});
         dlg.setGridInfo({true, 22.0f, 5, 6});
         reporttest::fillForm(dlg, "A1", folder_, format);
         dlg.nextStepButton()->click();
