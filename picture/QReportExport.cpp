@@ -8,6 +8,8 @@
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QTextDocument>
+#include <QTextFrame>
+#include <QTextFrameFormat>
 #include <QTextStream>
 #include <QUrl>
 
@@ -19,6 +21,7 @@
 namespace {
 
 const QString kFullColon(QChar(0xFF1A));
+const QString kReportBlock = QStringLiteral("<div style=\"background-color:#F2F2F2\">");
 const QString kTableOpen = QStringLiteral(
     "<table style=\"border:1px solid black;font-size:16px;border-collapse:collapse;\" width=\"100%\">");
 constexpr int kImageWidth = 500;
@@ -83,7 +86,7 @@ QString QReportExport::buildReportHtml(const ST_ReportParam& param)
     html += word.paragraph(param.author, 20, false, Qt::AlignCenter);
     html += word.paragraph(tr("ReportTime") + kFullColon + GetCurTimeString("yyyy.MM.dd"), 20, false, Qt::AlignCenter);
     html += word.blankBlock(14, 20);
-    html += "<div style=\"background-color:#F2F2F2\">";
+    html += kReportBlock;
     html += word.paragraph(tr("TestReport"), 30, true, Qt::AlignCenter);
 
     // The ".doc" refers to its picture beside it; the PDF is rendered here
@@ -154,11 +157,12 @@ bool QReportExport::writeDocFile(const QString& path, const QString& html)
     return written && QFileInfo(path).size() > 0;
 }
 
-QString QReportExport::wholePixelSizes(const QString& html)
+QString QReportExport::pdfHtml(const QString& html)
 {
     // Qt's rich text reads a pixel font size only as a whole number and
     // drops "21.3px" altogether; the ".doc" keeps the fractions, which word
-    // processors read.
+    // processors read. The cover's blank lines do not fill an A4 page here,
+    // so the report itself starts a page of its own.
     static const QRegularExpression size(QStringLiteral("font-size:(\\d+\\.\\d+)px"));
     QString out;
     int from = 0;
@@ -169,7 +173,8 @@ QString QReportExport::wholePixelSizes(const QString& html)
         out += QString::number(qRound(m.captured(1).toDouble()));
         from = m.capturedEnd(1);
     }
-    return out + html.midRef(from);
+    out += html.midRef(from);
+    return out.replace(kReportBlock, "<div style=\"background-color:#F2F2F2;page-break-before:always\">");
 }
 
 bool QReportExport::writePdfFile(const QString& path, const QString& html)
@@ -180,7 +185,13 @@ bool QReportExport::writePdfFile(const QString& path, const QString& html)
     printer.setPageMargins(QMarginsF(10, 20, 10, 20), QPageLayout::Millimeter);
     printer.setOutputFileName(path);
     QTextDocument document;
-    document.setHtml(wholePixelSizes(html));
+    document.setHtml(pdfHtml(html));
+    // print() adds 2 cm of its own on every side of a document not yet laid
+    // out in pages: lay it out on the printer's page, inside its margins.
+    document.setPageSize(printer.pageRect(QPrinter::DevicePixel).size());
+    QTextFrameFormat root = document.rootFrame()->frameFormat();
+    root.setMargin(0);
+    document.rootFrame()->setFrameFormat(root);
     document.print(&printer);
     if (printer.printerState() == QPrinter::Error) return false;
     const QFileInfo file(path);

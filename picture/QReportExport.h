@@ -30,8 +30,8 @@ public:
     static bool writeDocFile(const QString& path, const QString& html);
     static bool writePdfFile(const QString& path, const QString& html);
     // The document as the PDF printer renders it: pixel font sizes rounded
-    // to whole pixels.
-    static QString wholePixelSizes(const QString& html);
+    // to whole pixels, the report after the cover on a new page.
+    static QString pdfHtml(const QString& html);
 
 signals:
     void sendReportExportResultSignals(bool ok);

@@ -204,7 +204,7 @@ TEST_F(ReportDocumentTest, WritersFailWithoutTheirFolder)
     EXPECT_TRUE(file.read(5) == "%PDF-");
 }
 
-TEST(ReportPdfSizes, PixelSizesRoundedForTheRenderer)
+TEST(ReportPdfHtml, PixelSizesRoundedAndTheReportOnANewPage)
 {
     const struct {
         const char* in;
@@ -213,9 +213,11 @@ TEST(ReportPdfSizes, PixelSizesRoundedForTheRenderer)
         {"<p style=\"font-size:21.3px;font-weight:bold\">21.3px</p>", "<p style=\"font-size:21px;font-weight:bold\">21.3px</p>"},
         {"<div style=\"font-size:26.7px\"></div><p style=\"font-size:40.0px\">", "<div style=\"font-size:27px\"></div><p style=\"font-size:40px\">"},
         {"<table style=\"font-size:16px;\">", "<table style=\"font-size:16px;\">"},
+        {"</p><div style=\"background-color:#F2F2F2\"><p>",
+         "</p><div style=\"background-color:#F2F2F2;page-break-before:always\"><p>"},
         {"", ""},
     };
-    for (const auto& c : cases) EXPECT_EQ(QReportExport::wholePixelSizes(c.in).toStdString(), c.out);
+    for (const auto& c : cases) EXPECT_EQ(QReportExport::pdfHtml(c.in).toStdString(), c.out);
 }
 
 // The worker on a thread of its own, driven like the dialog drives it.

@@ -73,6 +73,10 @@ TEST_F(ReportEndToEndTest, PdfIsAnA4PageWithTheTextsAndThePicture)
     const QString info = runTool("pdfinfo", {pdf}).simplified();
     EXPECT_TRUE(info.contains("Page size: 595 x 842 pts (A4)")) << info.toStdString();
     expectTexts(runTool("pdftotext", {"-enc", "UTF-8", pdf, "-"}));
+    // The cover has its page; the report starts the next one.
+    const QString cover = runTool("pdftotext", {"-enc", "UTF-8", "-f", "1", "-l", "1", pdf, "-"});
+    EXPECT_TRUE(cover.contains(QString::fromUtf8(reporttest::kTitle)));
+    EXPECT_FALSE(cover.contains("TestReport"));
     // The sizes of the document reach the page: the 30 pt heading is drawn
     // far larger than the 12 pt table text.
     const QString boxes = runTool("pdftotext", {"-bbox", pdf, "-"});
@@ -105,6 +109,29 @@ TEST_F(ReportEndToEndTest, DocOpensInLibreOfficeWithThePictureBesideIt)
     ASSERT_TRUE(QFileInfo(pdf).isFile());
     expectTexts(runTool("pdftotext", {"-enc", "UTF-8", pdf, "-"}));
     EXPECT_FALSE(images(pdf).isEmpty()) << "the picture from Res/IR.bmp";
+}
+
+// The page margins are 10 mm left and right and 20 mm top and bottom: a
+// full-width line starts 10 mm from the left edge and 20 mm from the top.
+TEST(ReportPdfMargins, TenAndTwentyMillimetres)
+{
+    fixtures::ScratchDir dir;
+    const QString pdf = QString::fromStdString(dir.file("m.pdf"));
+    ASSERT_TRUE(QReportExport::writePdfFile(pdf, "<html><p>Edge " + QString("wide ").repeated(60) + "</p></html>"));
+    const QString boxes = runTool("pdftotext", {"-bbox", pdf, "-"});
+    const QRegularExpression word("xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"[0-9.]+\">(\\w+)<");
+    double left = 1e9, top = 1e9, right = 0;
+    for (QRegularExpressionMatchIterator it = word.globalMatch(boxes); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        left = qMin(left, m.captured(1).toDouble());
+        top = qMin(top, m.captured(2).toDouble());
+        right = qMax(right, m.captured(3).toDouble());
+    }
+    const double mm = 72.0 / 25.4;
+    EXPECT_NEAR(left, 10 * mm, 2.0) << boxes.toStdString();
+    EXPECT_NEAR(top, 20 * mm, 6.0);
+    EXPECT_LE(right, 595 - 10 * mm + 1.0);
+    EXPECT_GT(right, 595 - 30 * mm);
 }
 
 }  // namespace
