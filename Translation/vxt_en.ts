@@ -1214,5 +1214,219 @@
         <source>Please open grid first</source>
         <translation>Please open grid first</translation>
     </message>
+    <message>
+        <source>Save failed</source>
+        <translation>Save failed</translation>
+    </message>
+    <message>
+        <source>Save succeed</source>
+        <translation>Save succeed</translation>
+    </message>
+    <message>
+        <source>Import heat map failed</source>
+        <translation>Import heat map failed</translation>
+    </message>
+    <message>
+        <source>Export heat map success</source>
+        <translation>Export heat map success</translation>
+    </message>
+    <message>
+        <source>Device is not connect.</source>
+        <translation>The device is not connected.</translation>
+    </message>
+    <message>
+        <source>Shutter is acting.</source>
+        <translation>Shutter is acting.</translation>
+    </message>
+    <message>
+        <source>File(*.jpg *.png *.bmp)</source>
+        <translation>File(*.jpg *.png *.bmp)</translation>
+    </message>
+</context>
+<context>
+    <name>QReportExportDlg</name>
+    <message>
+        <source>ExportReport</source>
+        <translation>Export Report</translation>
+    </message>
+    <message>
+        <source>ParamSettings</source>
+        <translation>Parameters</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Complete</translation>
+    </message>
+    <message>
+        <source>BasicInfo</source>
+        <translation>Basic Information</translation>
+    </message>
+    <message>
+        <source>FileName</source>
+        <translation>File Name</translation>
+    </message>
+    <message>
+        <source>SavePath</source>
+        <translation>Save Path</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>CoverPage</source>
+        <translation>Cover Page</translation>
+    </message>
+    <message>
+        <source>ReportTitle</source>
+        <translation>Report Title</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Author</translation>
+    </message>
+    <message>
+        <source>DisplayData</source>
+        <translation>Display Data</translation>
+    </message>
+    <message>
+        <source>SelectAll</source>
+        <translation>Select All</translation>
+    </message>
+    <message>
+        <source>Humidity</source>
+        <translation>Humidity</translation>
+    </message>
+    <message>
+        <source>EnvironmentTemper</source>
+        <translation>Ambient Temperature</translation>
+    </message>
+    <message>
+        <source>ReflexTemper</source>
+        <translation>Reflected Temperature</translation>
+    </message>
+    <message>
+        <source>TextNote</source>
+        <translation>Text Note</translation>
+    </message>
+    <message>
+        <source>PrevStep</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Open Folder</translation>
+    </message>
+    <message>
+        <source>NextStep</source>
+        <translation>Next</translation>
+    </message>
+    <message>
+        <source>Cannot be empty</source>
+        <translation>Cannot be empty</translation>
+    </message>
+    <message>
+        <source>The file already exist,Replace it</source>
+        <translation>The file already exists. Replace it?</translation>
+    </message>
+    <message>
+        <source>Export successful</source>
+        <translation>Export successful</translation>
+    </message>
+    <message>
+        <source>Export failed</source>
+        <translation>Export failed</translation>
+    </message>
+    <message>
+        <source>The file path is too long</source>
+        <translation>The file path is too long</translation>
+    </message>
+</context>
+<context>
+    <name>QReportExport</name>
+    <message>
+        <source>ReportTime</source>
+        <translation>Report Time</translation>
+    </message>
+    <message>
+        <source>TestReport</source>
+        <translation>Test Report</translation>
+    </message>
+    <message>
+        <source>TemperInfo</source>
+        <translation>Temperature Information</translation>
+    </message>
+    <message>
+        <source>TemperRule</source>
+        <translation>Rule</translation>
+    </message>
+    <message>
+        <source>Max Temp</source>
+        <translation>Max Temp</translation>
+    </message>
+    <message>
+        <source>AVG Temp</source>
+        <translation>Avg Temp</translation>
+    </message>
+    <message>
+        <source>Min Temp</source>
+        <translation>Min Temp</translation>
+    </message>
+    <message>
+        <source>Grid thermal info</source>
+        <translation>Grid Temperature</translation>
+    </message>
+    <message>
+        <source>X position</source>
+        <translation>X Position</translation>
+    </message>
+    <message>
+        <source>Y position</source>
+        <translation>Y Position</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <source>Global Param</source>
+        <translation>Global Parameters</translation>
+    </message>
+    <message>
+        <source>Emissivity</source>
+        <translation>Emissivity</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>Humidity</source>
+        <translation>Humidity</translation>
+    </message>
+    <message>
+        <source>EnvironmentTemper</source>
+        <translation>Ambient Temperature</translation>
+    </message>
+    <message>
+        <source>ReflexTemper</source>
+        <translation>Reflected Temperature</translation>
+    </message>
+    <message>
+        <source>Rule Param</source>
+        <translation>Rule Parameters</translation>
+    </message>
+    <message>
+        <source>Rule Enable</source>
+        <translation>Rule Enabled</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Enabled</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Disabled</translation>
+    </message>
 </context>
 </TS>

@@ -1214,5 +1214,219 @@
         <source>Please open grid first</source>
         <translation>请先打开网格</translation>
     </message>
+    <message>
+        <source>Save failed</source>
+        <translation>保存失败</translation>
+    </message>
+    <message>
+        <source>Save succeed</source>
+        <translation>保存成功</translation>
+    </message>
+    <message>
+        <source>Import heat map failed</source>
+        <translation>导入热图失败</translation>
+    </message>
+    <message>
+        <source>Export heat map success</source>
+        <translation>导出热图成功</translation>
+    </message>
+    <message>
+        <source>Device is not connect.</source>
+        <translation>设备未连接</translation>
+    </message>
+    <message>
+        <source>Shutter is acting.</source>
+        <translation>快门正在动作。</translation>
+    </message>
+    <message>
+        <source>File(*.jpg *.png *.bmp)</source>
+        <translation>文件(*.jpg *.png *.bmp)</translation>
+    </message>
+</context>
+<context>
+    <name>QReportExportDlg</name>
+    <message>
+        <source>ExportReport</source>
+        <translation>导出报告</translation>
+    </message>
+    <message>
+        <source>ParamSettings</source>
+        <translation>参数设置</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>BasicInfo</source>
+        <translation>基本信息</translation>
+    </message>
+    <message>
+        <source>FileName</source>
+        <translation>文件名</translation>
+    </message>
+    <message>
+        <source>SavePath</source>
+        <translation>保存路径</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>格式</translation>
+    </message>
+    <message>
+        <source>CoverPage</source>
+        <translation>封面</translation>
+    </message>
+    <message>
+        <source>ReportTitle</source>
+        <translation>报告标题</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>作者</translation>
+    </message>
+    <message>
+        <source>DisplayData</source>
+        <translation>显示数据</translation>
+    </message>
+    <message>
+        <source>SelectAll</source>
+        <translation>全选</translation>
+    </message>
+    <message>
+        <source>Humidity</source>
+        <translation>湿度</translation>
+    </message>
+    <message>
+        <source>EnvironmentTemper</source>
+        <translation>环境温度</translation>
+    </message>
+    <message>
+        <source>ReflexTemper</source>
+        <translation>反射温度</translation>
+    </message>
+    <message>
+        <source>TextNote</source>
+        <translation>文本注释</translation>
+    </message>
+    <message>
+        <source>PrevStep</source>
+        <translation>上一步</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>打开文件夹</translation>
+    </message>
+    <message>
+        <source>NextStep</source>
+        <translation>下一步</translation>
+    </message>
+    <message>
+        <source>Cannot be empty</source>
+        <translation>不能为空</translation>
+    </message>
+    <message>
+        <source>The file already exist,Replace it</source>
+        <translation>文件已存在，是否替换？</translation>
+    </message>
+    <message>
+        <source>Export successful</source>
+        <translation>导出成功</translation>
+    </message>
+    <message>
+        <source>Export failed</source>
+        <translation>导出失败</translation>
+    </message>
+    <message>
+        <source>The file path is too long</source>
+        <translation>文件路径过长</translation>
+    </message>
+</context>
+<context>
+    <name>QReportExport</name>
+    <message>
+        <source>ReportTime</source>
+        <translation>报告时间</translation>
+    </message>
+    <message>
+        <source>TestReport</source>
+        <translation>检测报告</translation>
+    </message>
+    <message>
+        <source>TemperInfo</source>
+        <translation>温度信息</translation>
+    </message>
+    <message>
+        <source>TemperRule</source>
+        <translation>测温规则</translation>
+    </message>
+    <message>
+        <source>Max Temp</source>
+        <translation>最高温度</translation>
+    </message>
+    <message>
+        <source>AVG Temp</source>
+        <translation>平均温度</translation>
+    </message>
+    <message>
+        <source>Min Temp</source>
+        <translation>最低温度</translation>
+    </message>
+    <message>
+        <source>Grid thermal info</source>
+        <translation>网格测温信息</translation>
+    </message>
+    <message>
+        <source>X position</source>
+        <translation>X坐标</translation>
+    </message>
+    <message>
+        <source>Y position</source>
+        <translation>Y坐标</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>温度</translation>
+    </message>
+    <message>
+        <source>Global Param</source>
+        <translation>全局参数</translation>
+    </message>
+    <message>
+        <source>Emissivity</source>
+        <translation>发射率</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>距离</translation>
+    </message>
+    <message>
+        <source>Humidity</source>
+        <translation>湿度</translation>
+    </message>
+    <message>
+        <source>EnvironmentTemper</source>
+        <translation>环境温度</translation>
+    </message>
+    <message>
+        <source>ReflexTemper</source>
+        <translation>反射温度</translation>
+    </message>
+    <message>
+        <source>Rule Param</source>
+        <translation>规则参数</translation>
+    </message>
+    <message>
+        <source>Rule Enable</source>
+        <translation>规则启用</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>启用</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>禁用</translation>
+    </message>
 </context>
 </TS>

@@ -148,7 +148,9 @@ const ToolButtonSpec kToolButtons[QHotImageCtrl::ToolButtonCount] = {
 // The buttons that show the chosen drawing tool: the six rule kinds and grid.
 constexpr int kDrawButtonCount = QHotImageCtrl::GridTool + 1;
 
-const char* const kSelectedColour = "rgba(55, 60, 28)";
+// Written as rgb: Qt's style sheet parser warns at every use of "rgba" with
+// three values.
+const char* const kSelectedColour = "rgb(55, 60, 28)";
 const char* const kFieldStyle = "QLineEdit{color:white}";
 
 QString translated(const char* text)

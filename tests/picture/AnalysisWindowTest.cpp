@@ -317,11 +317,17 @@ TEST_F(AnalysisWindowTest, AChosenToolIsLitUntilTheDrawingEnds)
 {
     loadPicture();
     QHotImageCtrl& w = *window_;
-    const QString lit = QStringLiteral("QPushButton{background-color:rgba(55, 60, 28);}");
+    const QString lit = QStringLiteral("QPushButton{background-color:rgb(55, 60, 28);}");
     QTest::mouseClick(tool(QHotImageCtrl::EllipseTool), Qt::LeftButton);
     EXPECT_EQ(w.sceneView()->drawType(), 4);
     EXPECT_EQ(tool(QHotImageCtrl::EllipseTool)->styleSheet(), lit);
     EXPECT_NE(tool(QHotImageCtrl::PointTool)->styleSheet(), lit);
+    // The style is taken: the lit button is painted otherwise than a plain
+    // one.
+    const QImage litFace = tool(QHotImageCtrl::EllipseTool)->grab().toImage();
+    const QImage plainFace = tool(QHotImageCtrl::PointTool)->grab().toImage();
+    const QPoint edge(3, litFace.height() / 2);
+    EXPECT_NE(litFace.pixel(edge), plainFace.pixel(edge));
 
     // A drawing that was too small is refused with a message; one that
     // worked ends quietly. Either way no tool is lit afterwards.

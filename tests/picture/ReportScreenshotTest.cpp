@@ -51,6 +51,10 @@ TEST(ReportScreenshot, DialogPagesInBothLanguagesAndThePdfPage)
             reporttest::FakeGrabberWindow window;
             window.fail = page == Page::Failure;
             QReportExportDlg dlg(&window);
+            dlg.setResults({reporttest::sampleResult("G", 40.0f, 30.1f, 20.0f),
+                            reporttest::sampleResult("P1", 23.2f, 23.2f, 23.2f),
+                            reporttest::sampleResult(reporttest::kRuleName, 30.4f, 27.7f, 25.1f)});
+            dlg.setGridInfo(ReportGridInfo{true, 26.5f, 120, 80});
             reporttest::fillForm(dlg, "A1-" + name + "-" + language, folder, 1);
             dlg.show();
             ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));

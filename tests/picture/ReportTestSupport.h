@@ -54,6 +54,13 @@ inline bool loadPicture(const std::string& path)
     p.picViewInfo().emissivity = 0.97f;
     p.picViewInfo().humidity = 45;
     std::strcpy(p.picViewInfo().rules[1].name, kRuleName);
+    // Rules measured with parameters of their own, as a user leaves them.
+    for (int i = 0; i < 2; ++i) {
+        auto& r = p.picViewInfo().rules[i];
+        r.emissivity = 0.95f;
+        r.distance = 2.0f;
+        r.reflectedTemp = 22.5f;
+    }
     ThermalImageData& s = ThermalImageData::getInstance();
     s.freePic();
     if (!p.writeTo(path)) return false;
