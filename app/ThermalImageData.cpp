@@ -121,6 +121,7 @@ void ThermalImageData::freeBuffers()
 {
     release(grey_);
     release(nv12_);
+    nv12Stale_ = true;
     release(colourYuv_);
     release(displayBgr_);
     release(paletteBmp_);
@@ -331,14 +332,35 @@ int ThermalImageData::saveImageBmp(const QString& path, int colorType, int mode,
         return -3;
     }
     Yuv444ToBgr(colourYuv_.data(), displayBgr_.data(), int(n));
-    try {
-        BgrToNv12(displayBgr_.data(), width_, height_, nv12_);
-    } catch (const std::bad_alloc&) {
-        return -4;
-    }
+    nv12Stale_ = true;
     const QByteArray file = QFile::encodeName(path);
     if (WriteBmpFile(file.constData(), displayBgr_.data(), width_, height_, 24, nullptr) != kBmpWritten) return -6;
     return 0;
+}
+
+QImage ThermalImageData::renderedImage() const
+{
+    const size_t n = size_t(width_) * size_t(height_);
+    if (!loaded_ || n == 0 || displayBgr_.size() != n * 3) return QImage();
+    return QImage(displayBgr_.data(), width_, height_, width_ * 3, QImage::Format_BGR888);
+}
+
+const std::vector<uint8_t>& ThermalImageData::getDisplayNv12()
+{
+    const size_t n = size_t(width_) * size_t(height_);
+    if (!loaded_ || n == 0 || displayBgr_.size() != n * 3) {
+        release(nv12_);
+        return nv12_;
+    }
+    if (nv12Stale_) {
+        try {
+            BgrToNv12(displayBgr_.data(), width_, height_, nv12_);
+            nv12Stale_ = false;
+        } catch (const std::bad_alloc&) {
+            release(nv12_);
+        }
+    }
+    return nv12_;
 }
 
 int ThermalImageData::savePicAsImage()

@@ -18,6 +18,7 @@
 // mutex and leaves the store only as copies.
 #pragma once
 
+#include <QImage>
 #include <QSize>
 #include <QString>
 
@@ -103,6 +104,15 @@ public:
     // 24-bit BMP; other modes do nothing and return 0. -2 size 0, -3
     // colouring failed, -4 no memory, -6 the file was not written.
     int saveImageBmp(const QString& path, int colorType, int mode, int lowIndex, int highIndex);
+    // The display image of the last saveImageBmp (B, G, R rows, top down),
+    // wrapping the store's buffer: valid until the next rendering or freePic;
+    // null before the first. The window shows it without reading the BMP
+    // file back.
+    QImage renderedImage() const;
+    // The display image as NV12, converted when first asked for after a
+    // rendering (a slider drag renders often and needs none); empty without
+    // a display image or memory.
+    const std::vector<uint8_t>& getDisplayNv12();
     // Replaces the PNG part of the open file with the display image and keeps
     // the radiometric trailer byte for byte. The trailer is checked first
     // and the new file replaces the old one only when completely written.
@@ -183,7 +193,8 @@ private:
     int yuvFormat_ = -1;
 
     std::vector<uint8_t> grey_;        // 8-bit picture of the raw frame
-    std::vector<uint8_t> nv12_;        // display image as NV12
+    std::vector<uint8_t> nv12_;        // display image as NV12, once asked for
+    bool nv12Stale_ = true;            // nv12_ is not that of displayBgr_
     std::vector<uint8_t> colourYuv_;   // display image as Y, U, V
     std::vector<uint8_t> displayBgr_;  // display image as B, G, R
     uint8_t identity_[256];

@@ -27,6 +27,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include <opencv2/imgproc.hpp>
+
 #include "AppHelpers.h"
 #include "AppPaths.h"
 #include "ConfigManager.h"
@@ -849,17 +851,36 @@ QRect QHotImageCtrl::fittedPictureRect(const QSize& picture) const
 void QHotImageCtrl::resizeImageView()
 {
     if (renderedPath_.isEmpty()) return;
-    // Raw frames are in the sensor's orientation; the picture is shown with
-    // the flip the rule layer shows its rules with.
-    const QImage picture = ImageOrientation::apply(QImage(renderedPath_), flip_);
+    // The rendering the store keeps of the picture written to the file; the
+    // file itself only when there is none. A slider drag renders at every
+    // move, and decoding the bitmap again cost more than rendering it.
+    QImage picture = ThermalImageData::getInstance().renderedImage();
+    if (picture.isNull()) picture = QImage(renderedPath_);
     if (picture.isNull()) return;
     const QRect shown = fittedPictureRect(picture.size());
     if (shown.isEmpty()) return;
     sceneView_->setGeometry(shown);
     temperShow_->move(shown.topLeft() + QPoint(kOverlayInset, kOverlayInset));
     temperShow_->setFixedHeight(shown.height() - 2 * kOverlayInset);
-    pictureLabel_->setPixmap(QPixmap::fromImage(
-        picture.scaled(shown.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+    // Raw frames are in the sensor's orientation; the picture is shown with
+    // the flip the rule layer shows its rules with.
+    pictureLabel_->setPixmap(QPixmap::fromImage(ImageOrientation::apply(scaledToShow(picture, shown.size()), flip_)));
+}
+
+QImage QHotImageCtrl::scaledToShow(const QImage& picture, const QSize& size)
+{
+    if (picture.format() != QImage::Format_BGR888 && picture.format() != QImage::Format_RGB888)
+        return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    // Scaled into a buffer kept between renderings, averaging the pixels
+    // each shown pixel covers when shrinking.
+    if (shownImage_.size() != size || shownImage_.format() != picture.format())
+        shownImage_ = QImage(size, picture.format());
+    const cv::Mat from(picture.height(), picture.width(), CV_8UC3, const_cast<uchar*>(picture.constBits()),
+                       size_t(picture.bytesPerLine()));
+    cv::Mat to(size.height(), size.width(), CV_8UC3, shownImage_.bits(), size_t(shownImage_.bytesPerLine()));
+    const bool shrinking = size.width() <= picture.width() && size.height() <= picture.height();
+    cv::resize(from, to, to.size(), 0, 0, shrinking ? cv::INTER_AREA : cv::INTER_LINEAR);
+    return shownImage_;
 }
 
 void QHotImageCtrl::updateColorBar()

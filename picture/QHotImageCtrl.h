@@ -10,6 +10,7 @@
 // (ConfigManager's unit cache). GUI thread only.
 #pragma once
 
+#include <QImage>
 #include <QPointF>
 #include <QRect>
 #include <QSize>
@@ -196,6 +197,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The rendering scaled to size (into shownImage_ for 24-bit pictures).
+    QImage scaledToShow(const QImage& picture, const QSize& size);
     // The widget tree, in the order it stands on screen.
     void buildForm();
     void buildToolBar(QVBoxLayout* page);
@@ -274,6 +277,7 @@ private:
     float rangeLow_ = 0.0f;  // shown colour range, C
     float rangeHigh_ = 0.0f;
     QString renderedPath_;  // the rendered picture; empty before a render
+    QImage shownImage_;     // the rendering scaled to the shown size, kept between renderings
     bool gridMode_ = false;
     float gridTemper_ = 0.0f;  // grid point temperature, C
     int picWidth_ = 0;

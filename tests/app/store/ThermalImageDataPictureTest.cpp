@@ -9,6 +9,7 @@
 #include <cstring>
 #include <vector>
 
+#include "BgrToNv12.h"
 #include "ImageBufferHelpers.h"
 #include "ScratchDir.h"
 #include "StoreTestSupport.h"
@@ -451,6 +452,14 @@ TEST_F(ThermalImageDataPictureTest, SavesTheColouredPictureAsBmp)
     ASSERT_EQ(image.size(), QSize(kW, kH));
     // Palette 0 shows hot as white: the cold top left is darker.
     EXPECT_LT(qGray(image.pixel(0, 0)), qGray(image.pixel(kW - 1, kH - 1)));
+    // The store keeps the same picture for showing, and its NV12 form.
+    EXPECT_EQ(s.renderedImage().convertToFormat(QImage::Format_RGB32), image.convertToFormat(QImage::Format_RGB32));
+    const QImage kept = s.renderedImage();
+    std::vector<uint8_t> nv12;
+    BgrToNv12(kept.constBits(), kW, kH, nv12);
+    EXPECT_EQ(s.getDisplayNv12(), nv12);
+    ASSERT_EQ(s.saveImageBmp(bmp, 0, 0, s.getPaletteIndexHigh() - 1, s.getPaletteIndexHigh()), 0);
+    EXPECT_NE(s.getDisplayNv12(), nv12) << "converted again after a new rendering";
 
     const QString other = qpath(dir_.file("other.bmp"));
     EXPECT_EQ(s.saveImageBmp(other, 0, 1, 0, 255), 0);  // other modes: nothing
