@@ -140,9 +140,14 @@ float ShowTemperToCelsiusEx(float value)
     return TemperToCelsius(value, GetTemperUnit());
 }
 
+float MetersToDistance(float metres, int unit)
+{
+    return unit == 1 ? float(double(metres) * kFeetPerMetre) : metres;
+}
+
 float MeterToShowDistance(float metres)
 {
-    return GetDistanceUnit() == 1 ? float(double(metres) * kFeetPerMetre) : metres;
+    return MetersToDistance(metres, GetDistanceUnit());
 }
 
 float ShowDistanceToMeter(float value)

@@ -36,6 +36,7 @@ float CelsiusToShowTemper(float celsius);
 float ShowTemperToCelsius(float value);
 float CelsiusToShowTemperEx(float celsius);
 float ShowTemperToCelsiusEx(float value);
+float MetersToDistance(float metres, int unit);  // unit 1 feet, else metres
 float MeterToShowDistance(float metres);
 float ShowDistanceToMeter(float value);
 float RoundToOneDecimal(float value);

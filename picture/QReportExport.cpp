@@ -25,7 +25,6 @@ const QString kReportBlock = QStringLiteral("<div style=\"background-color:#F2F2
 const QString kTableOpen = QStringLiteral(
     "<table style=\"border:1px solid black;font-size:16px;border-collapse:collapse;\" width=\"100%\">");
 constexpr int kImageWidth = 500;
-constexpr double kFeetPerMetre = 3.2808;
 
 // The texts of a request's units; the conversions are those of the pages.
 struct UnitText {
@@ -37,8 +36,7 @@ struct UnitText {
     }
     QString distance(float metres) const
     {
-        const float shown = p.distanceUnit == 1 ? float(double(metres) * kFeetPerMetre) : metres;
-        return QString::number(shown, 'f', 1) + p.distanceText;
+        return QString::number(MetersToDistance(metres, p.distanceUnit), 'f', 1) + p.distanceText;
     }
 };
 
