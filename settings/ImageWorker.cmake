@@ -1,0 +1,1 @@
+# Image settings (module 3): the image parameter worker (none yet).

@@ -1,0 +1,1 @@
+# Tests of the image settings pages and panel (none yet).

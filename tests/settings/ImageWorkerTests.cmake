@@ -1,0 +1,1 @@
+# Tests of the image parameter worker (none yet).
