@@ -1,7 +1,6 @@
 #include "QPreviewModuleWidget.h"
 
 #include <QEvent>
-#include <QStringList>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -47,19 +46,6 @@ const SectionInfo kSections[P::SectionCount] = {
     {QT_TRANSLATE_NOOP("QPreviewModuleWidget", "Isotherm"), -1, false, QSizePolicy::Ignored,
      &P::setIsothermDlgShowSlots},
 };
-
-// Icon sets of a header: normal, hover, pressed, disabled.
-const QStringList kClosedArrows = {
-    QStringLiteral("url(:/Resource/Skin/downArrow_n.png);"), QStringLiteral("url(:/Resource/Skin/downArrow_s.png);"),
-    QStringLiteral("url(:/Resource/Skin/downArrow_s.png);"), QStringLiteral("url(:/Resource/Skin/downArrow_n.png);")};
-const QStringList kOpenArrows = {
-    QStringLiteral("url(:/Resource/Skin/upArrow_n.png);"), QStringLiteral("url(:/Resource/Skin/upArrow_s.png);"),
-    QStringLiteral("url(:/Resource/Skin/upArrow_s.png);"), QStringLiteral("url(:/Resource/Skin/upArrow_n.png);")};
-
-bool isAccordion(int section)
-{
-    return section != P::TemperResultSection;
-}
 
 }  // namespace
 
@@ -166,16 +152,12 @@ void QPreviewModuleWidget::buildForm()
 
     for (int s = 0; s < SectionCount; ++s) {
         const SectionInfo& info = kSections[s];
-        auto* header = new QIconTextRBtn(this);
-        header->setObjectName(QStringLiteral("IconTextRBtn"));
-        header->setFixedSize(254, 32);
-        headers_[s] = header;
-        setHeaderArrow(Section(s), false);
-
+        QIconTextRBtn* header = FoldSections::makeHeader(this);
         QWidget* page = createPage(Section(s));
         page->setSizePolicy(QSizePolicy::Preferred, info.pageVerticalPolicy);
         page->hide();
-        pages_[s] = page;
+        // The result table opens and closes on its own.
+        folds_.add(header, page, s == TemperResultSection);
 
         if (info.layoutIndex >= 0) {
             innerLayout_->insertWidget(info.layoutIndex, header, 0, Qt::AlignTop);
@@ -191,13 +173,13 @@ void QPreviewModuleWidget::buildForm()
 
 void QPreviewModuleWidget::connectHeaders()
 {
-    for (int s = 0; s < SectionCount; ++s) connect(headers_[s], &QIconTextRBtn::clicked, this, kSections[s].toggle);
+    for (int s = 0; s < SectionCount; ++s) connect(folds_.header(s), &QIconTextRBtn::clicked, this, kSections[s].toggle);
 }
 
 void QPreviewModuleWidget::retranslate()
 {
     setWindowTitle(tr("Form"));
-    for (int s = 0; s < SectionCount; ++s) headers_[s]->setText(tr(kSections[s].headerText));
+    for (int s = 0; s < SectionCount; ++s) folds_.header(s)->setText(tr(kSections[s].headerText));
 }
 
 void QPreviewModuleWidget::changeEvent(QEvent* event)
@@ -226,31 +208,16 @@ void QPreviewModuleWidget::fitResultTable()
     int room = height();
     for (int s = 0; s < SectionCount; ++s) {
         if (kSections[s].layoutIndex < 0) continue;
-        if (!headers_[s]->isHidden()) room -= headers_[s]->height() + innerLayout_->spacing();
-        if (s != TemperResultSection && !pages_[s]->isHidden())
-            room -= pages_[s]->sizeHint().height() + innerLayout_->spacing();
+        if (!folds_.header(s)->isHidden()) room -= folds_.header(s)->height() + innerLayout_->spacing();
+        if (s != TemperResultSection && !folds_.page(s)->isHidden())
+            room -= folds_.page(s)->sizeHint().height() + innerLayout_->spacing();
     }
     result_->setMinimumHeight(std::clamp(room, kResultTableLeastHeight, kResultTableMinHeight));
 }
 
-void QPreviewModuleWidget::setHeaderArrow(Section section, bool open)
-{
-    QIconTextRBtn* header = headers_[section];
-    header->setIconList(open ? kOpenArrows : kClosedArrows);
-    header->setBtnState(QIconTextRBtn::NormalState);
-    headerOpen_[section] = open;
-}
-
 void QPreviewModuleWidget::toggleAccordionPage(Section section)
 {
-    const bool open = pages_[section]->isHidden();
-    pages_[section]->setVisible(open);
-    setHeaderArrow(section, open);
-    for (int s = 0; s < SectionCount; ++s) {
-        if (s == section || !isAccordion(s)) continue;
-        if (open) pages_[s]->hide();
-        setHeaderArrow(Section(s), false);
-    }
+    const bool open = folds_.toggle(section);
     if (!open) return;
     if (section == IsothermSection) isothermPage_->requestStatus();
     if (section == SecondCalibrationSection) secondCalibrationPage_->refreshDeviceSupport();
@@ -258,9 +225,7 @@ void QPreviewModuleWidget::toggleAccordionPage(Section section)
 
 void QPreviewModuleWidget::setTemperResultDlgShowSlots()
 {
-    const bool open = result_->isHidden();
-    result_->setVisible(open);
-    setHeaderArrow(TemperResultSection, open);
+    folds_.toggle(TemperResultSection);
 }
 
 void QPreviewModuleWidget::setGainSettingDlgShowSlots()
@@ -291,13 +256,8 @@ void QPreviewModuleWidget::setIsothermDlgShowSlots()
 void QPreviewModuleWidget::setAllDlgShowSlot(bool bShow)
 {
     result_->setVisible(bShow);
-    setHeaderArrow(TemperResultSection, bShow);
-    if (bShow) return;
-    for (int s = 0; s < SectionCount; ++s) {
-        if (!isAccordion(s)) continue;
-        pages_[s]->hide();
-        setHeaderArrow(Section(s), false);
-    }
+    folds_.setArrow(TemperResultSection, bShow);
+    if (!bShow) folds_.closeGroup();
 }
 
 void QPreviewModuleWidget::setItemDeleteSlots(quint32 key)

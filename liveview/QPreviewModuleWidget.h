@@ -15,8 +15,7 @@
 #include <QString>
 #include <QWidget>
 
-#include <array>
-
+#include "FoldSections.h"
 #include "MetaTypes.h"
 #include "RuleTemperResult.h"
 
@@ -47,10 +46,10 @@ public:
     explicit QPreviewModuleWidget(QWidget* parent = nullptr);
 
     QVideoTemperResult* resultTable() const { return result_; }
-    QIconTextRBtn* header(Section section) const { return headers_.at(section); }
-    QWidget* page(Section section) const { return pages_.at(section); }
+    QIconTextRBtn* header(Section section) const { return folds_.header(section); }
+    QWidget* page(Section section) const { return folds_.page(section); }
     // Whether the header shows the open arrow set.
-    bool isHeaderOpen(Section section) const { return headerOpen_.at(section); }
+    bool isHeaderOpen(Section section) const { return folds_.isOpen(section); }
     // The last gain mode answer, read or write: (bRet, nMode).
     QGainModeSwitch* gainPage() const { return gainPage_; }
     QRuleParamSet* ruleParamPage() const { return ruleParamPage_; }
@@ -159,9 +158,6 @@ private:
     void connectHeaders();
     void connectPages();
     void retranslate();
-    // Shows the open or the closed arrow set on a header, in its normal
-    // state.
-    void setHeaderArrow(Section section, bool open);
     // Opens the page of an accordion section and closes the others, or
     // closes it when it is open.
     void toggleAccordionPage(Section section);
@@ -171,10 +167,8 @@ private:
 
     QVBoxLayout* outerLayout_ = nullptr;                  // owned by this widget
     QVBoxLayout* innerLayout_ = nullptr;                  // owned by outerLayout_
-    QVideoTemperResult* result_ = nullptr;                // child, also pages_[TemperResultSection]
-    std::array<QIconTextRBtn*, SectionCount> headers_{};  // children
-    std::array<QWidget*, SectionCount> pages_{};          // children
-    std::array<bool, SectionCount> headerOpen_{};
+    QVideoTemperResult* result_ = nullptr;                // child, also the result section's page
+    FoldSections folds_;  // the headers and pages, children
     QGainModeSwitch* gainPage_ = nullptr;                  // child, also a page
     QRuleParamSet* ruleParamPage_ = nullptr;               // child, also a page
     QGlobalThermalSetting* globalPage_ = nullptr;          // child, also a page
