@@ -5,6 +5,5 @@
 target_sources(calidra_ui PRIVATE
   ${PROJECT_SOURCE_DIR}/liveview/StandInLog.cpp
   ${PROJECT_SOURCE_DIR}/settings/QSettingModule.cpp
-  ${PROJECT_SOURCE_DIR}/settings/QImageInfoModule.cpp
   ${PROJECT_SOURCE_DIR}/calibration/QImageCorrectModule.cpp
   ${PROJECT_SOURCE_DIR}/calibration/QTempCaliModule.cpp)

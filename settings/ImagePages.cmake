@@ -7,4 +7,6 @@ target_sources(calidra_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/QFFCSetting.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QGainSetting.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QWideDynamicWidget.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/QImageModeWidget.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/QImageModeWidget.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QImageInfo.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QImageInfoModule.cpp)

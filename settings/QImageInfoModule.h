@@ -1,20 +1,19 @@
-// The image information module page (module 3) as the live page wires it: a
-// palette chosen on the page leaves through sendFalseColorIndexSignals; the
-// live page refreshes the page and keeps its palette choice in step with
-// the camera.
-//
-// Until the image parameter panel lands the page remembers what it was
-// told and counts its members in calls().
+// The image information module page (module 3) as the live page creates,
+// shows and calls it: it holds the image parameter panel, forwards the live
+// page's refresh and palette calls to it, and relays the palette chosen on
+// the panel to the live page through sendFalseColorIndexSignals.
+// GUI thread only.
 #pragma once
 
 #include <QWidget>
 
-#include "StandInLog.h"
+class QImageInfo;
 
 class QImageInfoModule : public QWidget {
     Q_OBJECT
 public:
     explicit QImageInfoModule(QWidget* parent = nullptr);
+    ~QImageInfoModule() override;
 
     // Refresh on showing module 3, on every change of the connection and
     // after a sleep-mode result.
@@ -23,9 +22,7 @@ public:
     void setFalseColCurIndex(int nIndex);
     void updateFalseColorList();
 
-    bool falseColEnabled() const { return falseColEnabled_; }
-    int falseColCurIndex() const { return falseColCurIndex_; }
-    const StandInLog& calls() const { return calls_; }
+    QImageInfo* panel() const { return panel_; }
 
 signals:
     void sendFalseColorIndexSignals(int nIndex);
@@ -34,7 +31,5 @@ public slots:
     void setUpdateFalseColCurIndexSlots(int index);
 
 private:
-    StandInLog calls_;
-    bool falseColEnabled_ = true;
-    int falseColCurIndex_ = -1;
+    QImageInfo* panel_ = nullptr;  // child
 };

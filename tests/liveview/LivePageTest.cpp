@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPointer>
@@ -35,6 +36,9 @@
 #include "QDeviceInfoModule.h"
 #include "QIconTextVBtn.h"
 #include "QImageCorrectModule.h"
+#include "QBasicSetting.h"
+#include "QCombineImageParamWidget.h"
+#include "QImageInfo.h"
 #include "QImageInfoModule.h"
 #include "QLoadingMsgDlg.h"
 #include "QLoginSetting.h"
@@ -142,6 +146,8 @@ protected:
         ASSERT_TRUE(page_->isConnected());
     }
     VideoSurface* surface() const { return page_->videoWnd()->getVideoWnd(); }
+    // The image module's palette choice.
+    QComboBox* imagePalette() const { return page_->imageInfoModule()->panel()->basicPage()->paletteCombo(); }
     bool framesFlow() const
     {
         const quint64 before = surface()->framesShown();
@@ -312,7 +318,8 @@ TEST_F(LivePageTest, ModuleSwitchShowsOnePageOfTheColumn)
     const Row rows[] = {
         {1, 1, [&] { return page_->settingModule()->calls().count("updateFocusBtnVisible"); }},
         {2, 2, nullptr},
-        {3, 3, [&] { return page_->imageInfoModule()->calls().count("refreshImageParam"); }},
+        // Module 3's refresh: ShowingTheImageModuleReadsTheCamerasImageParameters.
+        {3, 3, nullptr},
         {4, -1, nullptr},
         {0, 0, nullptr},
         {5, -1, nullptr},
@@ -341,6 +348,31 @@ TEST_F(LivePageTest, ModuleSwitchShowsOnePageOfTheColumn)
         EXPECT_EQ(page_->mainWindowMode(), module);
         for (int i = 0; i < 6; ++i) EXPECT_EQ(pages[i]->isHidden(), i != 3) << module << " " << i;
     }
+}
+
+TEST_F(LivePageTest, ShowingTheImageModuleReadsTheCamerasImageParameters)
+{
+    QLoadingMsgDlg* panelWait = page_->imageInfoModule()->panel()->waitDialog();
+    auto panelWaitClosed = [&] {
+        const FakeUiPrompts::Call* last = nullptr;
+        for (const FakeUiPrompts::Call& c : prompts_.calls)
+            if (c.kind == Kind::WaitStatus && c.dialog == panelWait) last = &c;
+        return last && !last->shown;
+    };
+    // Without a camera the module refreshes its pages only.
+    page_->setMainWindowMode(3);
+    EXPECT_EQ(SIMCAM_CountCalls("USBSDK_GetBrightness"), 0);
+    page_->setMainWindowMode(0);
+
+    connectCamera(firstDevice());
+    ASSERT_TRUE(USBSDK_SetBrightness(37));
+    SIMCAM_ClearCallLog();
+    page_->setMainWindowMode(3);
+    ASSERT_TRUE(QTest::qWaitFor(panelWaitClosed, kWaitMs));
+    EXPECT_EQ(SIMCAM_CountCalls("USBSDK_GetBrightness"), 1);
+    EXPECT_EQ(SIMCAM_CountCalls("USBSDK_GetFFCTime"), 1);
+    EXPECT_EQ(page_->imageInfoModule()->panel()->basicPage()->valueControl(QBasicSetting::BrightnessValue)->text(),
+              "37");
 }
 
 // ---- Connecting ----------------------------------------------------------------------
@@ -778,8 +810,8 @@ TEST_F(LivePageTest, PaletteResultsPickThePanelAndHighlightTheButton)
     EXPECT_FALSE(newer->isHidden());
     EXPECT_TRUE(older->isHidden());
     EXPECT_EQ(page_->colorBarIndex(), 6);
-    EXPECT_EQ(page_->imageInfoModule()->falseColCurIndex(), 6);
-    EXPECT_EQ(page_->imageInfoModule()->calls().count("updateFalseColorList"), 1);
+    EXPECT_EQ(imagePalette()->currentData().toInt(), 6);
+    EXPECT_EQ(imagePalette()->count(), 10) << "refilled with the newer palettes";
     EXPECT_TRUE(selected(newer->findChild<QPushButton*>("newIronRedBtn")));
     EXPECT_FALSE(selected(newer->findChild<QPushButton*>("newWhiteHotBtn")));
 
@@ -792,11 +824,11 @@ TEST_F(LivePageTest, PaletteResultsPickThePanelAndHighlightTheButton)
     // The isotherm owns the colouring: the older panel's buttons and the
     // image page's palette choice are off until it is switched off again.
     page_->setColorizationChangeSlot(true, 7);
-    EXPECT_FALSE(page_->imageInfoModule()->falseColEnabled());
+    EXPECT_FALSE(imagePalette()->isEnabled());
     for (QPushButton* b : older->findChildren<QPushButton*>()) EXPECT_FALSE(b->isEnabled());
     EXPECT_TRUE(selected(newer->findChild<QPushButton*>("newAmberBtn")));
     page_->setColorizationChangeSlot(false, 7);
-    EXPECT_TRUE(page_->imageInfoModule()->falseColEnabled());
+    EXPECT_TRUE(imagePalette()->isEnabled());
     for (QPushButton* b : older->findChildren<QPushButton*>()) EXPECT_TRUE(b->isEnabled());
 
     page_->setColorrizationRetSlot(false, 3);
@@ -819,7 +851,8 @@ TEST_F(LivePageTest, PaletteResultsPickThePanelAndHighlightTheButton)
     page_->setRestoreUpdateFalseColSlots();
     EXPECT_TRUE(selected(older->findChild<QPushButton*>("WhiteHotBtn")));
     EXPECT_FALSE(selected(older->findChild<QPushButton*>("SpringBtn")));
-    EXPECT_EQ(page_->imageInfoModule()->falseColCurIndex(), 0);
+    EXPECT_EQ(imagePalette()->count(), 18);
+    EXPECT_EQ(imagePalette()->currentData().toInt(), 0);
 }
 
 TEST_F(LivePageTest, PaletteButtonsAskTheCameraAfterTheirGuards)
