@@ -1429,4 +1429,414 @@
         <translation>Disabled</translation>
     </message>
 </context>
+<context>
+    <name>QBasicSetting</name>
+    <message>
+        <source>Airspace Denoising</source>
+        <translation>Spatial Noise Reduction</translation>
+    </message>
+    <message>
+        <source>Amber</source>
+        <translation>Amber</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>Aurora</translation>
+    </message>
+    <message>
+        <source>Autumn</source>
+        <translation>Autumn</translation>
+    </message>
+    <message>
+        <source>Black Hot</source>
+        <translation>Black Hot</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>Brightness</translation>
+    </message>
+    <message>
+        <source>ContrastRatio</source>
+        <translation>Contrast</translation>
+    </message>
+    <message>
+        <source>Detail Enhancement</source>
+        <translation>Detail Enhancement</translation>
+    </message>
+    <message>
+        <source>Emerald</source>
+        <translation>Emerald</translation>
+    </message>
+    <message>
+        <source>Error Code</source>
+        <translation>Error code</translation>
+    </message>
+    <message>
+        <source>Failed to get Isp Mode</source>
+        <translation>Failed to read the image style</translation>
+    </message>
+    <message>
+        <source>Failed to get LCE</source>
+        <translation>Failed to read the detail enhancement</translation>
+    </message>
+    <message>
+        <source>Failed to get Noise2D</source>
+        <translation>Failed to read the spatial noise reduction</translation>
+    </message>
+    <message>
+        <source>Failed to get Noise3D</source>
+        <translation>Failed to read the temporal noise reduction</translation>
+    </message>
+    <message>
+        <source>Failed to get brightness</source>
+        <translation>Failed to read the brightness</translation>
+    </message>
+    <message>
+        <source>Failed to get contrast</source>
+        <translation>Failed to read the contrast</translation>
+    </message>
+    <message>
+        <source>Failed to get sharpness</source>
+        <translation>Failed to read the sharpness</translation>
+    </message>
+    <message>
+        <source>Failed to set Isp Mode</source>
+        <translation>Failed to set the image style</translation>
+    </message>
+    <message>
+        <source>Fifth-day</source>
+        <translation>Fifth-day</translation>
+    </message>
+    <message>
+        <source>Fusion</source>
+        <translation>Fusion</translation>
+    </message>
+    <message>
+        <source>General Mode</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Golden-fall</source>
+        <translation>Golden-fall</translation>
+    </message>
+    <message>
+        <source>Graphic style</source>
+        <translation>Image Style</translation>
+    </message>
+    <message>
+        <source>Ice fire</source>
+        <translation>Ice fire</translation>
+    </message>
+    <message>
+        <source>Iron Red</source>
+        <translation>Iron Red</translation>
+    </message>
+    <message>
+        <source>Jade</source>
+        <translation>Jade</translation>
+    </message>
+    <message>
+        <source>Oil-Paint</source>
+        <translation>Oil-Paint</translation>
+    </message>
+    <message>
+        <source>Operate succeed</source>
+        <translation>Operation succeeded</translation>
+    </message>
+    <message>
+        <source>Original Mode</source>
+        <translation>Original</translation>
+    </message>
+    <message>
+        <source>Pomegranate</source>
+        <translation>Pomegranate</translation>
+    </message>
+    <message>
+        <source>PseudoColor</source>
+        <translation>Palette</translation>
+    </message>
+    <message>
+        <source>Rainbow</source>
+        <translation>Rainbow</translation>
+    </message>
+    <message>
+        <source>Sharpness</source>
+        <translation>Sharpness</translation>
+    </message>
+    <message>
+        <source>Spring</source>
+        <translation>Spring</translation>
+    </message>
+    <message>
+        <source>Summer</source>
+        <translation>Summer</translation>
+    </message>
+    <message>
+        <source>Sunset</source>
+        <translation>Sunset</translation>
+    </message>
+    <message>
+        <source>Thermal Detection</source>
+        <translation>Thermal Detection</translation>
+    </message>
+    <message>
+        <source>Time Domain Noise Reduction</source>
+        <translation>Temporal Noise Reduction</translation>
+    </message>
+    <message>
+        <source>White Hot</source>
+        <translation>White Hot</translation>
+    </message>
+    <message>
+        <source>Winter</source>
+        <translation>Winter</translation>
+    </message>
+</context>
+<context>
+    <name>QFFCSetting</name>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Background Correction</source>
+        <translation>Background Correction</translation>
+    </message>
+    <message>
+        <source>Error Code</source>
+        <translation>Error code</translation>
+    </message>
+    <message>
+        <source>FFC SwitchPeriod</source>
+        <translation>FFC Period</translation>
+    </message>
+    <message>
+        <source>FFCModel</source>
+        <translation>FFC Mode</translation>
+    </message>
+    <message>
+        <source>Failed to Background FFC</source>
+        <translation>Background correction failed</translation>
+    </message>
+    <message>
+        <source>Failed to FFC</source>
+        <translation>FFC failed</translation>
+    </message>
+    <message>
+        <source>Failed to get FFC period</source>
+        <translation>Failed to read the FFC period</translation>
+    </message>
+    <message>
+        <source>Failed to get FFCModel</source>
+        <translation>Failed to read the FFC mode</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>Operate succeed</source>
+        <translation>Operation succeeded</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Shut</source>
+        <translation>Shutter</translation>
+    </message>
+    <message>
+        <source>Shutter Correction</source>
+        <translation>Shutter Correction</translation>
+    </message>
+</context>
+<context>
+    <name>QGainSetting</name>
+    <message>
+        <source>Auto Gain</source>
+        <translation>Auto Gain</translation>
+    </message>
+    <message>
+        <source>Error Code</source>
+        <translation>Error code</translation>
+    </message>
+    <message>
+        <source>Failed to get autogain</source>
+        <translation>Failed to read the auto gain</translation>
+    </message>
+    <message>
+        <source>Failed to get gainmodel</source>
+        <translation>Failed to read the gain mode</translation>
+    </message>
+    <message>
+        <source>GainModel</source>
+        <translation>Gain Mode</translation>
+    </message>
+    <message>
+        <source>High Temper</source>
+        <translation>High Temp</translation>
+    </message>
+    <message>
+        <source>Low Temper</source>
+        <translation>Low Temp</translation>
+    </message>
+</context>
+<context>
+    <name>QWideDynamicWidget</name>
+    <message>
+        <source>Close</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>Error Code</source>
+        <translation>Error code</translation>
+    </message>
+    <message>
+        <source>Failed to get global contrast</source>
+        <translation>Failed to read the global contrast</translation>
+    </message>
+    <message>
+        <source>Failed to get local contrast</source>
+        <translation>Failed to read the local contrast</translation>
+    </message>
+    <message>
+        <source>Failed to get wide-dynamic</source>
+        <translation>Failed to read the wide dynamic range</translation>
+    </message>
+    <message>
+        <source>Global Contrast</source>
+        <translation>Global Contrast</translation>
+    </message>
+    <message>
+        <source>Local Contrast</source>
+        <translation>Local Contrast</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>Switch</source>
+        <translation>Switch</translation>
+    </message>
+</context>
+<context>
+    <name>QImageModeWidget</name>
+    <message>
+        <source>Device is not connect.</source>
+        <translation>The device is not connected.</translation>
+    </message>
+    <message>
+        <source>Device is sleeping</source>
+        <translation>The device is sleeping</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Enable</translation>
+    </message>
+    <message>
+        <source>Max limit</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Min limit</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Operate failed</source>
+        <translation>Operation failed</translation>
+    </message>
+    <message>
+        <source>Operate succeed</source>
+        <translation>Operation succeeded</translation>
+    </message>
+    <message>
+        <source>Pseudo isotherm</source>
+        <translation>Pseudo Isotherm</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>The upper limit should be greater than lower limit</source>
+        <translation>The upper limit must be greater than the lower limit</translation>
+    </message>
+</context>
+<context>
+    <name>QImageInfo</name>
+    <message>
+        <source>BasicSetting</source>
+        <translation>Basic Settings</translation>
+    </message>
+    <message>
+        <source>Device is not connect.</source>
+        <translation>The device is not connected.</translation>
+    </message>
+    <message>
+        <source>Device is sleeping</source>
+        <translation>The device is sleeping</translation>
+    </message>
+    <message>
+        <source>FFC time should be greater than 10.</source>
+        <translation>The FFC period should be at least 10.</translation>
+    </message>
+    <message>
+        <source>FFC time should be greater than 10min.</source>
+        <translation>The FFC period should be at least 10 min.</translation>
+    </message>
+    <message>
+        <source>FFCSetting</source>
+        <translation>FFC Settings</translation>
+    </message>
+    <message>
+        <source>GainSetting</source>
+        <translation>Gain Settings</translation>
+    </message>
+    <message>
+        <source>Image mode</source>
+        <translation>Image Mode</translation>
+    </message>
+    <message>
+        <source>Operate failed</source>
+        <translation>Operation failed</translation>
+    </message>
+    <message>
+        <source>Operate succeed</source>
+        <translation>Operation succeeded</translation>
+    </message>
+    <message>
+        <source>QImageInfo</source>
+        <translation>Image Parameters</translation>
+    </message>
+    <message>
+        <source>RestoreDefault</source>
+        <translation>Restore Default</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Save failed</source>
+        <translation>Save failed</translation>
+    </message>
+    <message>
+        <source>Save succeed</source>
+        <translation>Saved</translation>
+    </message>
+    <message>
+        <source>Save the config?</source>
+        <translation>Save the configuration?</translation>
+    </message>
+    <message>
+        <source>Wide dynamic</source>
+        <translation>Wide Dynamic Range</translation>
+    </message>
+</context>
 </TS>

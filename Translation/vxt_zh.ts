@@ -1429,4 +1429,414 @@
         <translation>禁用</translation>
     </message>
 </context>
+<context>
+    <name>QBasicSetting</name>
+    <message>
+        <source>Airspace Denoising</source>
+        <translation>空域降噪</translation>
+    </message>
+    <message>
+        <source>Amber</source>
+        <translation>琥珀</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>极光</translation>
+    </message>
+    <message>
+        <source>Autumn</source>
+        <translation>秋</translation>
+    </message>
+    <message>
+        <source>Black Hot</source>
+        <translation>黑热</translation>
+    </message>
+    <message>
+        <source>Brightness</source>
+        <translation>亮度</translation>
+    </message>
+    <message>
+        <source>ContrastRatio</source>
+        <translation>对比度</translation>
+    </message>
+    <message>
+        <source>Detail Enhancement</source>
+        <translation>细节增强</translation>
+    </message>
+    <message>
+        <source>Emerald</source>
+        <translation>翡翠</translation>
+    </message>
+    <message>
+        <source>Error Code</source>
+        <translation>错误码</translation>
+    </message>
+    <message>
+        <source>Failed to get Isp Mode</source>
+        <translation>获取图像风格失败</translation>
+    </message>
+    <message>
+        <source>Failed to get LCE</source>
+        <translation>获取细节增强失败</translation>
+    </message>
+    <message>
+        <source>Failed to get Noise2D</source>
+        <translation>获取空域降噪失败</translation>
+    </message>
+    <message>
+        <source>Failed to get Noise3D</source>
+        <translation>获取时域降噪失败</translation>
+    </message>
+    <message>
+        <source>Failed to get brightness</source>
+        <translation>获取亮度失败</translation>
+    </message>
+    <message>
+        <source>Failed to get contrast</source>
+        <translation>获取对比度失败</translation>
+    </message>
+    <message>
+        <source>Failed to get sharpness</source>
+        <translation>获取锐度失败</translation>
+    </message>
+    <message>
+        <source>Failed to set Isp Mode</source>
+        <translation>设置图像风格失败</translation>
+    </message>
+    <message>
+        <source>Fifth-day</source>
+        <translation>五彩</translation>
+    </message>
+    <message>
+        <source>Fusion</source>
+        <translation>融合</translation>
+    </message>
+    <message>
+        <source>General Mode</source>
+        <translation>通用模式</translation>
+    </message>
+    <message>
+        <source>Golden-fall</source>
+        <translation>金秋</translation>
+    </message>
+    <message>
+        <source>Graphic style</source>
+        <translation>图像风格</translation>
+    </message>
+    <message>
+        <source>Ice fire</source>
+        <translation>冰火</translation>
+    </message>
+    <message>
+        <source>Iron Red</source>
+        <translation>铁红</translation>
+    </message>
+    <message>
+        <source>Jade</source>
+        <translation>玉石</translation>
+    </message>
+    <message>
+        <source>Oil-Paint</source>
+        <translation>油画</translation>
+    </message>
+    <message>
+        <source>Operate succeed</source>
+        <translation>操作成功</translation>
+    </message>
+    <message>
+        <source>Original Mode</source>
+        <translation>原始模式</translation>
+    </message>
+    <message>
+        <source>Pomegranate</source>
+        <translation>石榴</translation>
+    </message>
+    <message>
+        <source>PseudoColor</source>
+        <translation>伪彩</translation>
+    </message>
+    <message>
+        <source>Rainbow</source>
+        <translation>彩虹</translation>
+    </message>
+    <message>
+        <source>Sharpness</source>
+        <translation>锐度</translation>
+    </message>
+    <message>
+        <source>Spring</source>
+        <translation>春</translation>
+    </message>
+    <message>
+        <source>Summer</source>
+        <translation>夏</translation>
+    </message>
+    <message>
+        <source>Sunset</source>
+        <translation>日落</translation>
+    </message>
+    <message>
+        <source>Thermal Detection</source>
+        <translation>热检测</translation>
+    </message>
+    <message>
+        <source>Time Domain Noise Reduction</source>
+        <translation>时域降噪</translation>
+    </message>
+    <message>
+        <source>White Hot</source>
+        <translation>白热</translation>
+    </message>
+    <message>
+        <source>Winter</source>
+        <translation>冬</translation>
+    </message>
+</context>
+<context>
+    <name>QFFCSetting</name>
+    <message>
+        <source>Auto</source>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>Background Correction</source>
+        <translation>背景校正</translation>
+    </message>
+    <message>
+        <source>Error Code</source>
+        <translation>错误码</translation>
+    </message>
+    <message>
+        <source>FFC SwitchPeriod</source>
+        <translation>FFC切换周期</translation>
+    </message>
+    <message>
+        <source>FFCModel</source>
+        <translation>FFC模式</translation>
+    </message>
+    <message>
+        <source>Failed to Background FFC</source>
+        <translation>背景校正失败</translation>
+    </message>
+    <message>
+        <source>Failed to FFC</source>
+        <translation>FFC失败</translation>
+    </message>
+    <message>
+        <source>Failed to get FFC period</source>
+        <translation>获取FFC周期失败</translation>
+    </message>
+    <message>
+        <source>Failed to get FFCModel</source>
+        <translation>获取FFC模式失败</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>手动</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>分钟</translation>
+    </message>
+    <message>
+        <source>Operate succeed</source>
+        <translation>操作成功</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>Shut</source>
+        <translation>快门</translation>
+    </message>
+    <message>
+        <source>Shutter Correction</source>
+        <translation>快门校正</translation>
+    </message>
+</context>
+<context>
+    <name>QGainSetting</name>
+    <message>
+        <source>Auto Gain</source>
+        <translation>自动增益</translation>
+    </message>
+    <message>
+        <source>Error Code</source>
+        <translation>错误码</translation>
+    </message>
+    <message>
+        <source>Failed to get autogain</source>
+        <translation>获取自动增益失败</translation>
+    </message>
+    <message>
+        <source>Failed to get gainmodel</source>
+        <translation>获取增益模式失败</translation>
+    </message>
+    <message>
+        <source>GainModel</source>
+        <translation>增益模式</translation>
+    </message>
+    <message>
+        <source>High Temper</source>
+        <translation>高温</translation>
+    </message>
+    <message>
+        <source>Low Temper</source>
+        <translation>低温</translation>
+    </message>
+</context>
+<context>
+    <name>QWideDynamicWidget</name>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Error Code</source>
+        <translation>错误码</translation>
+    </message>
+    <message>
+        <source>Failed to get global contrast</source>
+        <translation>获取全局对比度失败</translation>
+    </message>
+    <message>
+        <source>Failed to get local contrast</source>
+        <translation>获取局部对比度失败</translation>
+    </message>
+    <message>
+        <source>Failed to get wide-dynamic</source>
+        <translation>获取宽动态失败</translation>
+    </message>
+    <message>
+        <source>Global Contrast</source>
+        <translation>全局对比度</translation>
+    </message>
+    <message>
+        <source>Local Contrast</source>
+        <translation>局部对比度</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>开启</translation>
+    </message>
+    <message>
+        <source>Switch</source>
+        <translation>开关</translation>
+    </message>
+</context>
+<context>
+    <name>QImageModeWidget</name>
+    <message>
+        <source>Device is not connect.</source>
+        <translation>设备未连接</translation>
+    </message>
+    <message>
+        <source>Device is sleeping</source>
+        <translation>设备休眠中</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>启用</translation>
+    </message>
+    <message>
+        <source>Max limit</source>
+        <translation>上限</translation>
+    </message>
+    <message>
+        <source>Min limit</source>
+        <translation>下限</translation>
+    </message>
+    <message>
+        <source>Operate failed</source>
+        <translation>操作失败</translation>
+    </message>
+    <message>
+        <source>Operate succeed</source>
+        <translation>操作成功</translation>
+    </message>
+    <message>
+        <source>Pseudo isotherm</source>
+        <translation>伪等温</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>The upper limit should be greater than lower limit</source>
+        <translation>上限应大于下限</translation>
+    </message>
+</context>
+<context>
+    <name>QImageInfo</name>
+    <message>
+        <source>BasicSetting</source>
+        <translation>基本设置</translation>
+    </message>
+    <message>
+        <source>Device is not connect.</source>
+        <translation>设备未连接</translation>
+    </message>
+    <message>
+        <source>Device is sleeping</source>
+        <translation>设备休眠中</translation>
+    </message>
+    <message>
+        <source>FFC time should be greater than 10.</source>
+        <translation>FFC时间应大于10。</translation>
+    </message>
+    <message>
+        <source>FFC time should be greater than 10min.</source>
+        <translation>FFC时间应大于10分钟。</translation>
+    </message>
+    <message>
+        <source>FFCSetting</source>
+        <translation>FFC设置</translation>
+    </message>
+    <message>
+        <source>GainSetting</source>
+        <translation>增益设置</translation>
+    </message>
+    <message>
+        <source>Image mode</source>
+        <translation>图像模式</translation>
+    </message>
+    <message>
+        <source>Operate failed</source>
+        <translation>操作失败</translation>
+    </message>
+    <message>
+        <source>Operate succeed</source>
+        <translation>操作成功</translation>
+    </message>
+    <message>
+        <source>QImageInfo</source>
+        <translation>图像参数</translation>
+    </message>
+    <message>
+        <source>RestoreDefault</source>
+        <translation>恢复默认</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Save failed</source>
+        <translation>保存失败</translation>
+    </message>
+    <message>
+        <source>Save succeed</source>
+        <translation>保存成功</translation>
+    </message>
+    <message>
+        <source>Save the config?</source>
+        <translation>是否保存配置？</translation>
+    </message>
+    <message>
+        <source>Wide dynamic</source>
+        <translation>宽动态</translation>
+    </message>
+</context>
 </TS>

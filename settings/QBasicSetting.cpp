@@ -197,6 +197,9 @@ void QBasicSetting::restoreDefault()
     emit sendFalseColIndexSignals(0);
     if (supportsIsp()) {
         styleCombo_->setCurrentIndex(0);
+        // Its answer is part of the restore's one result, not a toast of
+        // its own.
+        ++restoreIspAnswers_;
         emit sendSetIspModeSignal(0);
     }
     for (int v = 0; v < ValueCount; ++v) {
@@ -281,6 +284,10 @@ void QBasicSetting::getIspModeRetSlot(bool bRet, int nMode)
 
 void QBasicSetting::setIspModeRetSlot(bool bRet)
 {
+    if (restoreIspAnswers_ > 0) {
+        --restoreIspAnswers_;
+        return;
+    }
     if (bRet) {
         ImagePageSupport::toast(tr("Operate succeed"), true);
         return;

@@ -104,4 +104,5 @@ private:
     QComboBox* styleCombo_ = nullptr;                             // child
     QLabel* styleLabel_ = nullptr;                                // child, also labels_[StyleText]
     bool paletteLocked_ = false;
+    int restoreIspAnswers_ = 0;  // answers to the restore's image style requests still to come
 };

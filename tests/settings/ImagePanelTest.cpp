@@ -257,8 +257,8 @@ TEST_F(ImagePanelTest, RestoreLeavesTheCameraAtItsDefaultsAndTellsWhetherItTookT
 
     ASSERT_TRUE(restore());
     EXPECT_EQ(outcomes, QStringList{"1,0"});
-    // The image style page tells its own result first.
-    EXPECT_EQ(prompts_.texts(Kind::Toast), (QStringList{"Operate succeed", "Operate succeed"}));
+    // One result for the whole restore: the image style's answer is part of it.
+    EXPECT_EQ(prompts_.texts(Kind::Toast), QStringList{"Operate succeed"});
     EXPECT_EQ(prompts_.last(Kind::Toast).type, 0);
     const struct {
         const char* key;
@@ -276,9 +276,16 @@ TEST_F(ImagePanelTest, RestoreLeavesTheCameraAtItsDefaultsAndTellsWhetherItTookT
     SIMCAM_FailNext("SetSharpness", 1, 0);
     ASSERT_TRUE(restore());
     EXPECT_EQ(outcomes, QStringList{"0,1"});
-    EXPECT_EQ(prompts_.texts(Kind::Toast), (QStringList{"Operate succeed", "Operate failed"}));
+    EXPECT_EQ(prompts_.texts(Kind::Toast), QStringList{"Operate failed"});
     EXPECT_EQ(prompts_.last(Kind::Toast).type, 1);
     EXPECT_EQ(prompts_.last(Kind::Toast).msec, 1000);
+
+    // A refused image style is told by the restore's result alone.
+    SIMCAM_FailNext("SetDeviceIspMode", 1, 0);
+    ASSERT_TRUE(restore());
+    EXPECT_EQ(outcomes, QStringList{"0,1"});
+    EXPECT_EQ(prompts_.texts(Kind::Toast), QStringList{"Operate failed"});
+    EXPECT_TRUE(prompts_.texts(Kind::Notice).isEmpty());
 }
 
 // ---- Requests ----------------------------------------------------------------------------
