@@ -1,5 +1,7 @@
 #include "QBasicSetting.h"
 
+#include <functional>
+
 #include <QComboBox>
 #include <QEvent>
 #include <QHBoxLayout>
@@ -203,8 +205,9 @@ void QBasicSetting::restoreDefault()
         emit sendSetIspModeSignal(0);
     }
     for (int v = 0; v < ValueCount; ++v) {
-        values_[v]->setValue(kValues[v].defaultValue);
-        emit(this->*kValues[v].request)(kValues[v].defaultValue);
+        const ValueInfo& info = kValues[v];
+        values_[v]->setValue(info.defaultValue);
+        emit std::invoke(info.request, this, info.defaultValue);
     }
 }
 
