@@ -166,11 +166,6 @@ int QVideoWndWidget::markerWidthForScale(double scale)
     return static_cast<int>(std::trunc(5.0 - scale / 6.0));
 }
 
-QImage QVideoWndWidget::orientImage(const QImage& image, int flipMode)
-{
-    return ImageOrientation::apply(image, flipMode);
-}
-
 void QVideoWndWidget::setShowImageSlot(const QImage& image, int nW, int nH)
 {
     if (image.isNull() || image.width() != nW || image.height() != nH) return;

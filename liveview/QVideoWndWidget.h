@@ -62,10 +62,6 @@ public:
     void updateMarkerWidth(double scale);
     // w = trunc(5 - scale / 6).
     static int markerWidthForScale(double scale);
-    // The picture turned back to sensor orientation for a flip mode: 1
-    // upside down, 2 mirrored, 3 both; others unchanged (ImageOrientation,
-    // which the picture analysis shows its pictures with).
-    static QImage orientImage(const QImage& image, int flipMode);
 
     QGraphicsView* graphicsView() const { return view_; }
     QGraphicsScene* graphicsScene() const { return scene_; }

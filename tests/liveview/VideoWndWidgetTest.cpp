@@ -21,6 +21,7 @@
 #include "BadPixelColItem.h"
 #include "BadPixelItem.h"
 #include "FakeUiPrompts.h"
+#include "ImageOrientation.h"
 #include "MarkerWidthGuard.h"
 #include "QVideoPlay.h"
 #include "QVideoWndWidget.h"
@@ -242,7 +243,7 @@ TEST_F(VideoWnd, PictureIsTurnedBackToSensorOrientation)
                           {3, Qt::white, Qt::blue},
                           {7, Qt::red, Qt::green}};
     for (const Case& c : cases) {
-        const QImage out = QVideoWndWidget::orientImage(image, c.flip);
+        const QImage out = ImageOrientation::apply(image, c.flip);
         EXPECT_EQ(out.pixelColor(0, 0), c.topLeft) << c.flip;
         EXPECT_EQ(out.pixelColor(1, 0), c.topRight) << c.flip;
     }
