@@ -34,12 +34,14 @@ if command -v clang++ >/dev/null; then
   cmake --build build-fuzz -j "$jobs"
   seeds=build-fuzz/seeds
   rm -rf "$seeds" build-fuzz/corpus
-  mkdir -p "$seeds" build-fuzz/corpus/picture build-fuzz/corpus/radio build-fuzz/corpus/live
+  mkdir -p "$seeds" build-fuzz/corpus/picture build-fuzz/corpus/radio build-fuzz/corpus/live build-fuzz/corpus/firmware
   build-fuzz/tests/support/thermcore_seed_writer "$seeds"
+  python3 fuzz/firmware_seeds.py "$seeds/firmware"
   runs=${FUZZ_RUNS:-20000}
   build-fuzz/fuzz/picture_reader_fuzz -runs="$runs" build-fuzz/corpus/picture "$seeds"
   build-fuzz/fuzz/radio_data_fuzz -runs="$runs" build-fuzz/corpus/radio "$seeds/radio"
   build-fuzz/fuzz/live_fuzz -runs="$runs" -close_fd_mask=1 build-fuzz/corpus/live "$seeds/live"
+  build-fuzz/fuzz/firmware_package_fuzz -runs="$runs" build-fuzz/corpus/firmware "$seeds/firmware"
 else
   echo "clang++ not found: fuzz targets skipped"
 fi

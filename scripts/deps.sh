@@ -19,7 +19,9 @@ PACKAGES=(
   ffmpeg
   libxlsxwriter-dev
   libudev-dev
-  # tests, benchmarks, fuzzing (clang's libFuzzer and sanitizer runtimes)
+  # tests, benchmarks, fuzzing (clang's libFuzzer and sanitizer runtimes);
+  # python3's zip writer makes the firmware packages of the tests and seeds
+  python3
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   # screenshots under a virtual display, with fonts for both languages
