@@ -1,1 +1,4 @@
-# (filled by the files that land here)
+# The general settings page of the settings panel (module 1).
+target_sources(calidra_ui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/QSettingsDlg.h
+  ${CMAKE_CURRENT_LIST_DIR}/QSettingsDlg.cpp)
