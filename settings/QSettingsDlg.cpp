@@ -29,14 +29,10 @@ using S = QSettingsDlg;
 
 // The row labels, in the order of the page's Label list.
 const char* const kLabelSources[] = {
-    QT_TRANSLATE_NOOP("QSettingsDlg", "Save Path"),
-    QT_TRANSLATE_NOOP("QSettingsDlg", "CrossCursor"),
-    QT_TRANSLATE_NOOP("QSettingsDlg", "ImageFlip"),
-    QT_TRANSLATE_NOOP("QSettingsDlg", "Super Resolution"),
-    QT_TRANSLATE_NOOP("QSettingsDlg", "Restart Device"),
-    QT_TRANSLATE_NOOP("QSettingsDlg", "Restore Factory Set"),
-    QT_TRANSLATE_NOOP("QSettingsDlg", "Temperature Matrix"),
-    QT_TRANSLATE_NOOP("QSettingsDlg", "Output mode switch"),
+    QT_TRANSLATE_NOOP("QSettingsDlg", "Save Path"),          QT_TRANSLATE_NOOP("QSettingsDlg", "CrossCursor"),
+    QT_TRANSLATE_NOOP("QSettingsDlg", "ImageFlip"),          QT_TRANSLATE_NOOP("QSettingsDlg", "Super Resolution"),
+    QT_TRANSLATE_NOOP("QSettingsDlg", "Restart Device"),     QT_TRANSLATE_NOOP("QSettingsDlg", "Restore Factory Set"),
+    QT_TRANSLATE_NOOP("QSettingsDlg", "Temperature Matrix"), QT_TRANSLATE_NOOP("QSettingsDlg", "Output mode switch"),
 };
 
 // Combo items; the index is the camera's value.
@@ -446,45 +442,44 @@ void QSettingsDlg::getImageFlipModeRetSlot(bool bRet, int nFlipMode)
 
 void QSettingsDlg::RestartDeviceSlot()
 {
-    if (!connected()) {
-        notice(this, tr("Device is not connect."));
-        return;
-    }
-    if (!UiPrompts::instance().question(this, tr("Restart Device"), tr("Repower the device?"))) return;
-    emit sendRebootDeviceSignal();
-    UiPrompts::instance().waitStatus(wait_, true);
+    askRestart(false, tr("Restart Device"), tr("Repower the device?"), &S::sendRebootDeviceSignal);
 }
 
 void QSettingsDlg::setRebootDeviceRetSlot(bool bRet)
 {
-    UiPrompts::instance().waitStatus(wait_, false);
-    if (!bRet) {
-        notice(this, tr("Failed to reboot device"));
-        return;
-    }
-    emit ReconnectDeviceSignals();
+    endRestart(bRet, tr("Failed to reboot device"));
 }
 
 void QSettingsDlg::RestoreSetSlot()
+{
+    askRestart(true, tr("Restore Factory Set"), tr("Restore factory set?"), &S::RestoreDeviceSignals);
+}
+
+void QSettingsDlg::setRestoreDeviceRetSlot(bool bRet)
+{
+    endRestart(bRet, tr("Failed to restore device"));
+}
+
+void QSettingsDlg::askRestart(bool bSleepRefused, const QString& title, const QString& text, void (S::*request)())
 {
     if (!connected()) {
         notice(this, tr("Device is not connect."));
         return;
     }
-    if (sdk().isSleeping()) {
+    if (bSleepRefused && sdk().isSleeping()) {
         notice(this, tr("Device is sleeping"));
         return;
     }
-    if (!UiPrompts::instance().question(this, tr("Restore Factory Set"), tr("Restore factory set?"))) return;
-    emit RestoreDeviceSignals();
+    if (!UiPrompts::instance().question(this, title, text)) return;
+    emit(this->*request)();
     UiPrompts::instance().waitStatus(wait_, true);
 }
 
-void QSettingsDlg::setRestoreDeviceRetSlot(bool bRet)
+void QSettingsDlg::endRestart(bool bRet, const QString& failure)
 {
     UiPrompts::instance().waitStatus(wait_, false);
     if (!bRet) {
-        notice(this, tr("Failed to restore device"));
+        notice(this, failure);
         return;
     }
     emit ReconnectDeviceSignals();

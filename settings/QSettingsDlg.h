@@ -128,6 +128,12 @@ private:
     void initUI();
     void initConnect();
     void retranslateTexts();
+    // Restart and factory restore: the guards (a sleeping camera only when
+    // bSleepRefused), the question, then the request and the wait dialog.
+    void askRestart(bool bSleepRefused, const QString& title, const QString& text, void (QSettingsDlg::*request)());
+    // Their answer: the wait dialog closed, then failure shown or the
+    // camera left to restart.
+    void endRestart(bool bRet, const QString& failure);
     // The output radio of the user's click: asks, then sends or puts the
     // stored mode back.
     void askOutputMode(int nMode);
@@ -138,27 +144,27 @@ private:
     // when the change may go ahead.
     bool cameraAcceptsChange();
 
-    std::array<QLabel*, LabelCount> labels_{};                  // children
-    QSelLineEdit* snapshotPathEdit_ = nullptr;                  // child
-    QPushButton* openButton_ = nullptr;                         // child
-    QLabel* lineLabel_ = nullptr;                               // child
-    QComboBox* crossCombo_ = nullptr;                           // child
-    SwitchButton* crossSwitch_ = nullptr;                       // child
-    QComboBox* flipCombo_ = nullptr;                            // child
-    QWidget* svpWidget_ = nullptr;                              // child
-    QRadioButton* svpOpen_ = nullptr;                           // child of svpWidget_
-    QRadioButton* svpClose_ = nullptr;                          // child of svpWidget_
-    QButtonGroup* svpGroup_ = nullptr;                          // child
-    QPushButton* restartButton_ = nullptr;                      // child
-    QPushButton* restoreButton_ = nullptr;                      // child
-    QWidget* rawWidget_ = nullptr;                              // child
-    QRadioButton* grayRadio_ = nullptr;                         // child of rawWidget_
-    QRadioButton* tempRadio_ = nullptr;                         // child of rawWidget_
-    QButtonGroup* rawGroup_ = nullptr;                          // child
-    QWidget* outputWidget_ = nullptr;                           // child
+    std::array<QLabel*, LabelCount> labels_{};                   // children
+    QSelLineEdit* snapshotPathEdit_ = nullptr;                   // child
+    QPushButton* openButton_ = nullptr;                          // child
+    QLabel* lineLabel_ = nullptr;                                // child
+    QComboBox* crossCombo_ = nullptr;                            // child
+    SwitchButton* crossSwitch_ = nullptr;                        // child
+    QComboBox* flipCombo_ = nullptr;                             // child
+    QWidget* svpWidget_ = nullptr;                               // child
+    QRadioButton* svpOpen_ = nullptr;                            // child of svpWidget_
+    QRadioButton* svpClose_ = nullptr;                           // child of svpWidget_
+    QButtonGroup* svpGroup_ = nullptr;                           // child
+    QPushButton* restartButton_ = nullptr;                       // child
+    QPushButton* restoreButton_ = nullptr;                       // child
+    QWidget* rawWidget_ = nullptr;                               // child
+    QRadioButton* grayRadio_ = nullptr;                          // child of rawWidget_
+    QRadioButton* tempRadio_ = nullptr;                          // child of rawWidget_
+    QButtonGroup* rawGroup_ = nullptr;                           // child
+    QWidget* outputWidget_ = nullptr;                            // child
     std::array<QRadioButton*, OutputModeCount> outputRadios_{};  // children of outputWidget_, by mode
-    QButtonGroup* outputGroup_ = nullptr;                       // child
-    QLoadingMsgDlg* wait_ = nullptr;                            // child
+    QButtonGroup* outputGroup_ = nullptr;                        // child
+    QLoadingMsgDlg* wait_ = nullptr;                             // child
 
     QString recordPath_;  // as loaded; written back beside every saved snapshot path
     // The last values the camera confirmed or was sent; a refused change

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QtTest/QTest>
 
 #include <memory>
@@ -26,10 +27,12 @@
 #include "DeviceSdkWrapper.h"
 #include "FakeUiPrompts.h"
 #include "ImagePagesTestSupport.h"
+#include "QDevCommExec.h"
 #include "QSelLineEdit.h"
 #include "QSettingsDlg.h"
 #include "SimCamera.h"
 #include "SwitchButton.h"
+#include "WorkerSync.h"
 
 using namespace imagepages;
 
@@ -74,6 +77,15 @@ auto operator<<(std::ostream& os, const Case& c) -> decltype(c.name, os)
 {
     return os << c.name;
 }
+
+// A table case's test name.
+struct CaseName {
+    template <class Info>
+    std::string operator()(const Info& info) const
+    {
+        return std::string(info.param.name);
+    }
+};
 
 // Every request and notice the page sends, in order.
 class GeneralSettingsTest : public ::testing::Test {
@@ -195,12 +207,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(RefreshCase{"plain", 0, 0, false, {"getFlip", "getCross"}},
                       RefreshCase{"superRes", 1, 0, false, {"getFlip", "getCross", "getSuperRes"}},
                       RefreshCase{"rawAndOutput", 0, 1, true, {"getFlip", "getCross", "getOutput", "getRawType"}},
-                      RefreshCase{"all",
-                                  1,
-                                  1,
-                                  true,
-                                  {"getFlip", "getCross", "getOutput", "getSuperRes", "getRawType"}}),
-    [](const ::testing::TestParamInfo<RefreshCase>& info) { return std::string(info.param.name); });
+                      RefreshCase{
+                          "all", 1, 1, true, {"getFlip", "getCross", "getOutput", "getSuperRes", "getRawType"}}),
+    CaseName());
 
 TEST_F(GeneralSettingsTest, ShowingTheOutputRowReadsTheModeOnlyOnAShownPageWithACamera)
 {
@@ -259,7 +268,7 @@ TEST_P(SnapshotPathTest, SavesAFolderOfAtMostAHundredCharacters)
 INSTANTIATE_TEST_SUITE_P(Lengths, SnapshotPathTest,
                          ::testing::Values(PathCase{"hundred", 100, true}, PathCase{"hundredAndOne", 101, false},
                                            PathCase{"cancelled", 0, false}),
-                         [](const ::testing::TestParamInfo<PathCase>& info) { return std::string(info.param.name); });
+                         CaseName());
 
 TEST_F(GeneralSettingsTest, SavingTheFolderWritesTheRecordPathAsLoaded)
 {
@@ -349,7 +358,7 @@ INSTANTIATE_TEST_SUITE_P(States, GuardTest,
                          ::testing::Values(GuardCase{"sleeping", true, false, "Device is sleeping"},
                                            GuardCase{"frozen", false, true, "Video is freezing."},
                                            GuardCase{"both", true, true, "Device is sleeping"}),
-                         [](const ::testing::TestParamInfo<GuardCase>& info) { return std::string(info.param.name); });
+                         CaseName());
 
 TEST_F(GeneralSettingsTest, AColourChosenWhileTheCursorIsOffGoesWithTheNextSwitchOn)
 {
@@ -493,10 +502,7 @@ TEST_P(DeviceActionTest, AcceptedWaitsForTheAnswer)
     EXPECT_EQ(prompts_.count(Kind::Notice), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Actions, DeviceActionTest, ::testing::ValuesIn(kDeviceActions),
-                         [](const ::testing::TestParamInfo<DeviceActionCase>& info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(Actions, DeviceActionTest, ::testing::ValuesIn(kDeviceActions), CaseName());
 
 // ---- Output interface ------------------------------------------------------------------
 
@@ -645,9 +651,7 @@ INSTANTIATE_TEST_SUITE_P(States, SuperResolutionRefusalTest,
                                            RefusalCase{"openToClosed", 1, true, "Open"},
                                            RefusalCase{"noneToOpen", -1, false, "none"},
                                            RefusalCase{"noneToClosed", -1, true, "none"}),
-                         [](const ::testing::TestParamInfo<RefusalCase>& info) {
-                             return std::string(info.param.name);
-                         });
+                         CaseName());
 
 TEST_F(GeneralSettingsTest, SuperResolutionReadFailureTells)
 {
@@ -678,9 +682,7 @@ INSTANTIATE_TEST_SUITE_P(States, RawTypeRefusalTest,
                                            RefusalCase{"temperatureToGray", 1, false, "Temperature"},
                                            RefusalCase{"noneToGray", -1, false, "none"},
                                            RefusalCase{"noneToTemperature", -1, true, "none"}),
-                         [](const ::testing::TestParamInfo<RefusalCase>& info) {
-                             return std::string(info.param.name);
-                         });
+                         CaseName());
 
 TEST_F(GeneralSettingsTest, RawTypeIsSentAtOnceAndATakenTypeIsTheNextPrevious)
 {
@@ -715,9 +717,9 @@ TEST_F(GeneralSettingsTest, ALanguageChangeSetsEveryTextAgain)
     QStringList items;
     for (QComboBox* combo : {page_->crossCursorCombo(), page_->imageFlipCombo()})
         for (int i = 0; i < combo->count(); ++i) items << combo->itemText(i);
-    const QStringList buttons = {page_->restartButton()->text(),        page_->restoreButton()->text(),
-                                 page_->superResolutionOpen()->text(),  page_->superResolutionClose()->text(),
-                                 page_->grayScaleRadio()->text(),       page_->temperatureRadio()->text(),
+    const QStringList buttons = {page_->restartButton()->text(),          page_->restoreButton()->text(),
+                                 page_->superResolutionOpen()->text(),    page_->superResolutionClose()->text(),
+                                 page_->grayScaleRadio()->text(),         page_->temperatureRadio()->text(),
                                  page_->outputRadio(S::UVCOutput)->text()};
     QCoreApplication::removeTranslator(&tagging);
     QCoreApplication::sendEvent(page_.get(), &change);
@@ -726,13 +728,136 @@ TEST_F(GeneralSettingsTest, ALanguageChangeSetsEveryTextAgain)
     EXPECT_EQ(labels, QStringList({c + "Save Path", c + "CrossCursor", c + "ImageFlip", c + "Super Resolution",
                                    c + "Restart Device", c + "Restore Factory Set", c + "Temperature Matrix",
                                    c + "Output mode switch"}));
-    EXPECT_EQ(items, QStringList({c + "Green", c + "Blue", c + "Red", c + "Default", c + "Vertical",
-                                  c + "Horizontal", c + "AllFlip"}));
+    EXPECT_EQ(items, QStringList({c + "Green", c + "Blue", c + "Red", c + "Default", c + "Vertical", c + "Horizontal",
+                                  c + "AllFlip"}));
     // The interface names stay as they are.
     EXPECT_EQ(buttons, QStringList({c + "Restart", c + "Restore", c + "Open", c + "Close", c + "Gray Scale",
                                     c + "Temperature", "UVC"}));
     // Back to the source texts once the translator is gone.
     EXPECT_EQ(page_->rowLabels().first()->text(), "Save Path");
+}
+
+}  // namespace
+
+// ---- With the device-command worker ----------------------------------------------------
+
+namespace {
+
+// The page wired to a device-command worker on a thread of its own, as the
+// live page wires it through the panel.
+class GeneralSettingsWorkerTest : public GeneralSettingsTest {
+protected:
+    void SetUp() override
+    {
+        GeneralSettingsTest::SetUp();
+        worker_ = new QDevCommExec;
+        sync_ = new WorkerSync;
+        worker_->moveToThread(&thread_);
+        sync_->moveToThread(&thread_);
+        QObject::connect(&thread_, &QThread::finished, worker_, &QObject::deleteLater);
+        QObject::connect(&thread_, &QThread::finished, sync_, &QObject::deleteLater);
+        S* p = page_.get();
+        QObject::connect(p, &S::sendGetImageFlipModeSignal, worker_, &QDevCommExec::getImageFlipModeSlot);
+        QObject::connect(p, &S::sendSetImageFlipModeSignal, worker_, &QDevCommExec::setImageFlipModeSlot);
+        QObject::connect(p, &S::sendGetCrossCursorSignal, worker_, &QDevCommExec::getCrossCursorSlot);
+        QObject::connect(p, &S::sendShowCrossCursorSignal, worker_, &QDevCommExec::setShowCrosslineSlot);
+        QObject::connect(p, &S::sendGetSuperResolutionModeSignal, worker_, &QDevCommExec::getSuperResolutionModeSlot);
+        QObject::connect(p, &S::sendGetThermalRawTypeSignal, worker_, &QDevCommExec::getThermalRawTypeSlot);
+        QObject::connect(p, &S::sendSetThermalRawTypeSignal, worker_, &QDevCommExec::setThermalRawTypeSlot);
+        QObject::connect(worker_, &QDevCommExec::sendGetImageFlipModeRetSignal, p, &S::getImageFlipModeRetSlot);
+        QObject::connect(worker_, &QDevCommExec::sendSetImageFlipModeRetSignal, p, &S::setImageFlipModeRetSlot);
+        QObject::connect(worker_, &QDevCommExec::sendGetCrossCursorRetSignal, p, &S::getCrossCursorRetSlot);
+        QObject::connect(worker_, &QDevCommExec::sendGetSuperResolutionModeRetSignal, p,
+                         &S::setGetSuperResolutionModeRetSlot);
+        QObject::connect(worker_, &QDevCommExec::sendGetThermalRawTypeRetSignal, p, &S::getThermalRawTypeRetSlot);
+        QObject::connect(worker_, &QDevCommExec::sendSetThermalRawTypeRetSignal, p, &S::setThermalRawTypeRetSlot);
+        thread_.start();
+    }
+
+    void TearDown() override
+    {
+        thread_.quit();
+        thread_.wait();
+        GeneralSettingsTest::TearDown();
+    }
+
+    // Lets the worker run every request sent so far, then hands its answers
+    // to the page.
+    void drain()
+    {
+        sync_->waitForWorker();
+        QCoreApplication::sendPostedEvents();
+    }
+
+    QThread thread_;
+    QDevCommExec* worker_ = nullptr;  // deleted on thread_'s finished
+    WorkerSync* sync_ = nullptr;      // deleted on thread_'s finished
+};
+
+TEST_F(GeneralSettingsWorkerTest, ARefreshShowsTheCamerasSettings)
+{
+    open();
+    ASSERT_TRUE(sdk().SetImageFlipMode(3));
+    ASSERT_TRUE(USBSDK_SetCrossCursorParams(1, 2));
+    ASSERT_TRUE(USBSDK_SetThermalRawDataType(1));
+
+    page_->refreshDeviceSupport();
+    drain();
+
+    EXPECT_EQ(page_->imageFlipCombo()->currentIndex(), 3);
+    EXPECT_TRUE(page_->crossCursorSwitch()->isChecked());
+    EXPECT_EQ(page_->crossCursorCombo()->currentIndex(), 2);
+    // A switch of super resolution would restart the camera: the factory
+    // mode is read.
+    EXPECT_EQ(checkedOf(page_->superResolutionOpen(), page_->superResolutionClose()), "Close");
+    EXPECT_EQ(checkedOf(page_->grayScaleRadio(), page_->temperatureRadio()), "Temperature");
+    EXPECT_EQ(prompts_.count(Kind::Notice), 0);
+}
+
+TEST_F(GeneralSettingsWorkerTest, AFlipReachesTheCameraAndARefusedOneIsTakenBack)
+{
+    open();
+    page_->refreshDeviceSupport();
+    drain();
+    requests_.clear();
+
+    choose(page_->imageFlipCombo(), 2);
+    drain();
+    EXPECT_EQ(simValue("flip"), 2);
+    EXPECT_EQ(requests_, QStringList({"flip(2)", "flipChanged(2)"}));
+
+    SIMCAM_FailNext("SetImageFlipMode", 1, 0);
+    choose(page_->imageFlipCombo(), 1);
+    drain();
+    EXPECT_EQ(simValue("flip"), 2);
+    EXPECT_EQ(page_->imageFlipCombo()->currentIndex(), 2);
+
+    // The cursor follows the switch with the colour of the combo.
+    choose(page_->crossCursorCombo(), 1);
+    QTest::mouseClick(page_->crossCursorSwitch(), Qt::LeftButton);
+    drain();
+    EXPECT_EQ(simValue("crossCursor"), 1);
+    EXPECT_EQ(simValue("crossColour"), 1);
+}
+
+TEST_F(GeneralSettingsWorkerTest, ARawTypeTheCameraRefusesIsTakenBack)
+{
+    open();
+    page_->refreshDeviceSupport();
+    drain();
+    ASSERT_EQ(checkedOf(page_->grayScaleRadio(), page_->temperatureRadio()), "Gray Scale");
+
+    SIMCAM_FailNext("SetThermalRawDataType", 1, 0);
+    page_->temperatureRadio()->click();
+    drain();
+    EXPECT_EQ(simValue("rawType"), 0);
+    EXPECT_EQ(checkedOf(page_->grayScaleRadio(), page_->temperatureRadio()), "Gray Scale");
+
+    page_->temperatureRadio()->click();
+    drain();
+    EXPECT_EQ(simValue("rawType"), 1);
+    EXPECT_EQ(checkedOf(page_->grayScaleRadio(), page_->temperatureRadio()), "Temperature");
+    EXPECT_EQ(prompts_.texts(Kind::Toast), QStringList({"Operate failed"}));
 }
 
 }  // namespace
