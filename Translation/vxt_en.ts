@@ -1839,4 +1839,284 @@
         <translation>Wide Dynamic Range</translation>
     </message>
 </context>
+<context>
+    <name>QUpdate</name>
+    <message>
+        <source>MainProgramUpdate</source>
+        <translation>Main program</translation>
+    </message>
+    <message>
+        <source>USBUpdate</source>
+        <translation>USB program</translation>
+    </message>
+    <message>
+        <source>CombinedUpdate</source>
+        <translation>Combined package</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>UpdateFile</source>
+        <translation>Update</translation>
+    </message>
+    <message>
+        <source>Please select a .bin file to upgrade.</source>
+        <translation>Please select a .bin file to upgrade.</translation>
+    </message>
+    <message>
+        <source>Please select a .img file to upgrade.</source>
+        <translation>Please select a .img file to upgrade.</translation>
+    </message>
+    <message>
+        <source>Bin File(*.bin)</source>
+        <translation>Bin File (*.bin)</translation>
+    </message>
+    <message>
+        <source>File(*.img *.bin)</source>
+        <translation>Firmware File (*.img *.bin)</translation>
+    </message>
+    <message>
+        <source>Device is not connect.</source>
+        <translation>The device is not connected.</translation>
+    </message>
+    <message>
+        <source>Upgrade success!</source>
+        <translation>Update succeeded.</translation>
+    </message>
+    <message>
+        <source>Upgrade Fail.</source>
+        <translation>Update failed</translation>
+    </message>
+    <message>
+        <source>File verification error.</source>
+        <translation>file verification error.</translation>
+    </message>
+</context>
+<context>
+    <name>QSettingsDlg</name>
+    <message>
+        <source>Save Path</source>
+        <translation>Save path</translation>
+    </message>
+    <message>
+        <source>CrossCursor</source>
+        <translation>Cross cursor</translation>
+    </message>
+    <message>
+        <source>ImageFlip</source>
+        <translation>Image flip</translation>
+    </message>
+    <message>
+        <source>Super Resolution</source>
+        <translation>Super resolution</translation>
+    </message>
+    <message>
+        <source>Restart Device</source>
+        <translation>Restart device</translation>
+    </message>
+    <message>
+        <source>Restore Factory Set</source>
+        <translation>Factory reset</translation>
+    </message>
+    <message>
+        <source>Temperature Matrix</source>
+        <translation>Temperature matrix</translation>
+    </message>
+    <message>
+        <source>Output mode switch</source>
+        <translation>Output mode</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Green</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blue</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>AllFlip</source>
+        <translation>Both</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Restart</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Gray Scale</source>
+        <translation>Grey</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <source>Snapshot Path Too Long</source>
+        <translation>The snapshot path is too long</translation>
+    </message>
+    <message>
+        <source>Save succeed</source>
+        <translation>Saved successfully</translation>
+    </message>
+    <message>
+        <source>Path open failed</source>
+        <translation>The folder could not be opened</translation>
+    </message>
+    <message>
+        <source>Device is sleeping</source>
+        <translation>The device is sleeping</translation>
+    </message>
+    <message>
+        <source>Video is freezing.</source>
+        <translation>The video is frozen.</translation>
+    </message>
+    <message>
+        <source>Device is not connect.</source>
+        <translation>The device is not connected.</translation>
+    </message>
+    <message>
+        <source>Repower the device?</source>
+        <translation>Restart the device?</translation>
+    </message>
+    <message>
+        <source>Failed to reboot device</source>
+        <translation>The device could not be restarted</translation>
+    </message>
+    <message>
+        <source>Restore factory set?</source>
+        <translation>Reset the device to its factory settings?</translation>
+    </message>
+    <message>
+        <source>Failed to restore device</source>
+        <translation>The factory reset failed</translation>
+    </message>
+    <message>
+        <source>Output Mode Switch Failed</source>
+        <translation>The output mode could not be switched</translation>
+    </message>
+    <message>
+        <source>Switching successful, device will automatically reboot soon</source>
+        <translation>Switched; the device will restart shortly</translation>
+    </message>
+    <message>
+        <source>Failed to get Output Mode</source>
+        <translation>The output mode could not be read</translation>
+    </message>
+    <message>
+        <source>Please confirm whether to switch the output mode</source>
+        <translation>Switch the output mode?</translation>
+    </message>
+    <message>
+        <source>Switch super resolution mode?</source>
+        <translation>Switch the super resolution mode?</translation>
+    </message>
+    <message>
+        <source>Device will automatically reboot</source>
+        <translation>The device will restart by itself</translation>
+    </message>
+    <message>
+        <source>Failed to switch super resolution mode.</source>
+        <translation>The super resolution mode could not be switched.</translation>
+    </message>
+    <message>
+        <source>Failed to get Super Resolution Mode</source>
+        <translation>The super resolution mode could not be read</translation>
+    </message>
+    <message>
+        <source>Operate failed</source>
+        <translation>Operation failed</translation>
+    </message>
+    <message>
+        <source>Failed to get Thermal Raw Type</source>
+        <translation>The raw data type could not be read</translation>
+    </message>
+</context>
+<context>
+    <name>QFocusWidget</name>
+    <message>
+        <source>Focus Mode</source>
+        <translation>Focus Mode</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Auto Focus</source>
+        <translation>Auto Focus</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Focus</source>
+        <translation>Focus</translation>
+    </message>
+    <message>
+        <source>Device is not connect.</source>
+        <translation>Device is not connect.</translation>
+    </message>
+    <message>
+        <source>Failed to get focus mode.</source>
+        <translation>Failed to get focus mode.</translation>
+    </message>
+    <message>
+        <source>Operate failed</source>
+        <translation>Operate failed</translation>
+    </message>
+</context>
+<context>
+    <name>QSettingCtrl</name>
+    <message>
+        <source>QSettingCtrl</source>
+        <translation>QSettingCtrl</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>VersionUpdate</source>
+        <translation>Firmware update</translation>
+    </message>
+    <message>
+        <source>Focus</source>
+        <translation>Focus</translation>
+    </message>
+</context>
 </TS>

@@ -1839,4 +1839,284 @@
         <translation>宽动态</translation>
     </message>
 </context>
+<context>
+    <name>QUpdate</name>
+    <message>
+        <source>MainProgramUpdate</source>
+        <translation>主程序升级</translation>
+    </message>
+    <message>
+        <source>USBUpdate</source>
+        <translation>USB升级</translation>
+    </message>
+    <message>
+        <source>CombinedUpdate</source>
+        <translation>组合升级</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>UpdateFile</source>
+        <translation>升级</translation>
+    </message>
+    <message>
+        <source>Please select a .bin file to upgrade.</source>
+        <translation>请选择要升级的.bin文件</translation>
+    </message>
+    <message>
+        <source>Please select a .img file to upgrade.</source>
+        <translation>请选择要升级的.img文件</translation>
+    </message>
+    <message>
+        <source>Bin File(*.bin)</source>
+        <translation>Bin文件(*.bin)</translation>
+    </message>
+    <message>
+        <source>File(*.img *.bin)</source>
+        <translation>文件(*.img *.bin)</translation>
+    </message>
+    <message>
+        <source>Device is not connect.</source>
+        <translation>设备未连接</translation>
+    </message>
+    <message>
+        <source>Upgrade success!</source>
+        <translation>升级成功！</translation>
+    </message>
+    <message>
+        <source>Upgrade Fail.</source>
+        <translation>升级失败</translation>
+    </message>
+    <message>
+        <source>File verification error.</source>
+        <translation>文件校验错误</translation>
+    </message>
+</context>
+<context>
+    <name>QSettingsDlg</name>
+    <message>
+        <source>Save Path</source>
+        <translation>保存路径</translation>
+    </message>
+    <message>
+        <source>CrossCursor</source>
+        <translation>十字光标</translation>
+    </message>
+    <message>
+        <source>ImageFlip</source>
+        <translation>图像翻转</translation>
+    </message>
+    <message>
+        <source>Super Resolution</source>
+        <translation>超分辨率</translation>
+    </message>
+    <message>
+        <source>Restart Device</source>
+        <translation>重启设备</translation>
+    </message>
+    <message>
+        <source>Restore Factory Set</source>
+        <translation>恢复出厂设置</translation>
+    </message>
+    <message>
+        <source>Temperature Matrix</source>
+        <translation>温度矩阵</translation>
+    </message>
+    <message>
+        <source>Output mode switch</source>
+        <translation>输出模式切换</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>绿色</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>蓝色</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>红色</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>默认</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>垂直翻转</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>水平翻转</translation>
+    </message>
+    <message>
+        <source>AllFlip</source>
+        <translation>全翻转</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>开启</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>重启</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>恢复</translation>
+    </message>
+    <message>
+        <source>Gray Scale</source>
+        <translation>灰度</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>温度</translation>
+    </message>
+    <message>
+        <source>Snapshot Path Too Long</source>
+        <translation>抓图路径过长</translation>
+    </message>
+    <message>
+        <source>Save succeed</source>
+        <translation>保存成功</translation>
+    </message>
+    <message>
+        <source>Path open failed</source>
+        <translation>路径打开失败</translation>
+    </message>
+    <message>
+        <source>Device is sleeping</source>
+        <translation>设备休眠中</translation>
+    </message>
+    <message>
+        <source>Video is freezing.</source>
+        <translation>视频已冻结</translation>
+    </message>
+    <message>
+        <source>Device is not connect.</source>
+        <translation>设备未连接</translation>
+    </message>
+    <message>
+        <source>Repower the device?</source>
+        <translation>是否重启设备？</translation>
+    </message>
+    <message>
+        <source>Failed to reboot device</source>
+        <translation>设备重启失败</translation>
+    </message>
+    <message>
+        <source>Restore factory set?</source>
+        <translation>是否恢复出厂设置？</translation>
+    </message>
+    <message>
+        <source>Failed to restore device</source>
+        <translation>恢复出厂设置失败</translation>
+    </message>
+    <message>
+        <source>Output Mode Switch Failed</source>
+        <translation>输出模式切换失败</translation>
+    </message>
+    <message>
+        <source>Switching successful, device will automatically reboot soon</source>
+        <translation>切换成功，设备即将自动重启</translation>
+    </message>
+    <message>
+        <source>Failed to get Output Mode</source>
+        <translation>获取输出模式失败</translation>
+    </message>
+    <message>
+        <source>Please confirm whether to switch the output mode</source>
+        <translation>请确认是否切换输出模式</translation>
+    </message>
+    <message>
+        <source>Switch super resolution mode?</source>
+        <translation>是否切换超分辨率模式？</translation>
+    </message>
+    <message>
+        <source>Device will automatically reboot</source>
+        <translation>设备将自动重启</translation>
+    </message>
+    <message>
+        <source>Failed to switch super resolution mode.</source>
+        <translation>超分辨率模式切换失败。</translation>
+    </message>
+    <message>
+        <source>Failed to get Super Resolution Mode</source>
+        <translation>获取超分辨率模式失败</translation>
+    </message>
+    <message>
+        <source>Operate failed</source>
+        <translation>操作失败</translation>
+    </message>
+    <message>
+        <source>Failed to get Thermal Raw Type</source>
+        <translation>获取温度数据类型失败</translation>
+    </message>
+</context>
+<context>
+    <name>QFocusWidget</name>
+    <message>
+        <source>Focus Mode</source>
+        <translation>聚焦模式</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>手动</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>Auto Focus</source>
+        <translation>自动聚焦</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>变倍</translation>
+    </message>
+    <message>
+        <source>Focus</source>
+        <translation>聚焦</translation>
+    </message>
+    <message>
+        <source>Device is not connect.</source>
+        <translation>设备未连接</translation>
+    </message>
+    <message>
+        <source>Failed to get focus mode.</source>
+        <translation>获取聚焦模式失败</translation>
+    </message>
+    <message>
+        <source>Operate failed</source>
+        <translation>操作失败</translation>
+    </message>
+</context>
+<context>
+    <name>QSettingCtrl</name>
+    <message>
+        <source>QSettingCtrl</source>
+        <translation>QSettingCtrl</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>VersionUpdate</source>
+        <translation>版本升级</translation>
+    </message>
+    <message>
+        <source>Focus</source>
+        <translation>调焦</translation>
+    </message>
+</context>
 </TS>

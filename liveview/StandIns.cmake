@@ -4,6 +4,5 @@
 # the signals and slots the real class will have.
 target_sources(calidra_ui PRIVATE
   ${PROJECT_SOURCE_DIR}/liveview/StandInLog.cpp
-  ${PROJECT_SOURCE_DIR}/settings/QSettingModule.cpp
   ${PROJECT_SOURCE_DIR}/calibration/QImageCorrectModule.cpp
   ${PROJECT_SOURCE_DIR}/calibration/QTempCaliModule.cpp)

@@ -16,6 +16,7 @@ namespace {
 
 using F = QFocusWidget;
 
+constexpr int kAutoFocusWidth = 126;
 constexpr int kRowHeight = 32;
 constexpr int kLensButtonSize = 16;
 
@@ -77,10 +78,12 @@ void QFocusWidget::initUI()
     auto* modeRow = new QHBoxLayout;
     modeRow->setSpacing(6);
     modeRow->addWidget(focusModeLabel_);
-    modeRow->addWidget(focusModeComboBox_);
-    modeRow->addWidget(autoFocusBtn_);
-    modeRow->addStretch(1);
+    modeRow->addWidget(focusModeComboBox_, 1);
     page->addLayout(modeRow);
+    // In the 254-pixel settings column the automatic focus button gets a
+    // line of its own below the mode.
+    autoFocusBtn_->setFixedWidth(kAutoFocusWidth);
+    page->addWidget(autoFocusBtn_, 0, Qt::AlignLeft);
     page->addLayout(makeLensRow(zoomAntiClockwiseBtn_, zoomLabel_, zoomClockwiseBtn_));
     page->addLayout(makeLensRow(focusAntiClockwiseBtn_, focusLabel_, focusClockwiseBtn_));
     retranslateTexts();

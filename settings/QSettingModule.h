@@ -1,17 +1,14 @@
-// The settings module page (module 1) as the live page wires it: the
-// general settings, firmware update and lens pages send their requests up
-// under the module's signals, which the live page connects to its
-// device-command worker, and the worker's answers come back down under
-// module signals of the same signatures.
-//
-// Until those pages land the module has none: its four notice slots pass
-// on as described, its refresh is counted in calls(), and isUpdating()
-// answers what setUpdating() was told (no firmware update runs here).
+// The settings module page (module 1): it holds the settings panel with
+// the general settings, firmware update and lens pages, and offers the
+// live page the panel's requests and notices under signals of the same
+// names, which the live page connects to its device-command worker; the
+// worker's answers come back down under module signals of the same
+// signatures. GUI thread only.
 #pragma once
 
 #include <QWidget>
 
-#include "StandInLog.h"
+class QSettingCtrl;
 
 class QSettingModule : public QWidget {
     Q_OBJECT
@@ -20,10 +17,10 @@ public:
 
     // Refresh on showing module 1 and on every change of the connection.
     void updateFocusBtnVisible();
-    // True while a firmware update runs.
-    bool isUpdating() const { return updating_; }
-    void setUpdating(bool updating) { updating_ = updating; }
-    const StandInLog& calls() const { return calls_; }
+    // True while a firmware update runs: the live page does not take the
+    // camera's leaving the bus for an unplug then.
+    bool isUpdating() const;
+    QSettingCtrl* panel() const { return ctrl_; }
 
 signals:
     // Notices of the pages to the live page.
@@ -79,6 +76,5 @@ public slots:
     void setUSBUpdateShowSlots(bool bShow);
 
 private:
-    StandInLog calls_;
-    bool updating_ = false;
+    QSettingCtrl* ctrl_;  // child
 };

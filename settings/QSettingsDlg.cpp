@@ -233,8 +233,10 @@ void QSettingsDlg::initUI()
     grayRadio_ = makeRadio(rawWidget_, rawGroup_, kRawGray);
     tempRadio_ = makeRadio(rawWidget_, rawGroup_, kRawTemperature);
     QHBoxLayout* rawLine = line();
-    rawLine->addWidget(grayRadio_);
-    rawLine->addWidget(tempRadio_);
+    // The grey radio takes what its text needs; the rest is the
+    // temperature radio's.
+    rawLine->addWidget(grayRadio_, 0);
+    rawLine->addWidget(tempRadio_, 1);
     addRow(RawTypeLabel, rawLine, rawWidget_);
 
     outputWidget_ = new QWidget(this);

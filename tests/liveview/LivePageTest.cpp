@@ -43,7 +43,10 @@
 #include "QLoadingMsgDlg.h"
 #include "QLoginSetting.h"
 #include "QPreviewModuleWidget.h"
+#include "QSettingCtrl.h"
 #include "QSettingModule.h"
+#include "QSettingsDlg.h"
+#include "QUpdate.h"
 #include "QTempCaliModule.h"
 #include "QTempRule.h"
 #include "QVideoHistogram.h"
@@ -316,7 +319,8 @@ TEST_F(LivePageTest, ModuleSwitchShowsOnePageOfTheColumn)
         std::function<int()> refreshes;
     };
     const Row rows[] = {
-        {1, 1, [&] { return page_->settingModule()->calls().count("updateFocusBtnVisible"); }},
+        // Module 1's refresh: ShowingTheSettingsModuleReadsTheCamerasSettings.
+        {1, 1, nullptr},
         {2, 2, nullptr},
         // Module 3's refresh: ShowingTheImageModuleReadsTheCamerasImageParameters.
         {3, 3, nullptr},
@@ -373,6 +377,24 @@ TEST_F(LivePageTest, ShowingTheImageModuleReadsTheCamerasImageParameters)
     EXPECT_EQ(SIMCAM_CountCalls("USBSDK_GetFFCTime"), 1);
     EXPECT_EQ(page_->imageInfoModule()->panel()->basicPage()->valueControl(QBasicSetting::BrightnessValue)->text(),
               "37");
+}
+
+TEST_F(LivePageTest, ShowingTheSettingsModuleReadsTheCamerasSettings)
+{
+    QComboBox* flip = page_->settingModule()->panel()->settingsPage()->imageFlipCombo();
+    ASSERT_NE(flip, nullptr);
+    // Without a camera the page only turns its device controls off.
+    page_->setMainWindowMode(1);
+    EXPECT_FALSE(flip->isEnabled());
+    EXPECT_EQ(SIMCAM_CountCalls("USBSDK_GetImageFlipMode"), 0);
+    page_->setMainWindowMode(0);
+
+    connectCamera(firstDevice());
+    ASSERT_TRUE(USBSDK_SetImageFlipMode(3));
+    page_->setMainWindowMode(1);
+    EXPECT_TRUE(flip->isEnabled());
+    // Read through the worker; the live rule layer follows the flip read.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return flip->currentIndex() == 3; }, kWaitMs));
 }
 
 // ---- Connecting ----------------------------------------------------------------------
@@ -560,7 +582,7 @@ TEST_F(LivePageTest, UnplugDuringAFirmwareUpdateArmsNothing)
     // Playing: an unplug before the worker started play would be told as
     // a refused play instead.
     ASSERT_TRUE(framesFlow());
-    page_->settingModule()->setUpdating(true);
+    page_->settingModule()->panel()->updatePage()->setUpdating(true);
     // Counted after the page has heard it.
     int removed = 0;
     for (DeviceChangeNotifier* n : page_->deviceNotifiers())
