@@ -133,11 +133,6 @@ void showChecked(QButtonGroup* group, int id)
     group->setExclusive(true);
 }
 
-void notice(QWidget* page, const QString& text)
-{
-    UiPrompts::instance().notice(page, text);
-}
-
 }  // namespace
 
 QSettingsDlg::QSettingsDlg(QWidget* parent) : QWidget(parent)
@@ -360,7 +355,7 @@ void QSettingsDlg::setOpenSnapPathBtnSlots()
 {
     const QString path = snapshotPathEdit_->text();
     if (!MakeDirPath(path)) {
-        notice(this, tr("Path open failed"));
+        ImagePageSupport::notice(this, tr("Path open failed"));
         return;
     }
     UiPrompts::instance().openLocalPath(path);
@@ -371,11 +366,11 @@ void QSettingsDlg::setOpenSnapPathBtnSlots()
 bool QSettingsDlg::cameraAcceptsChange()
 {
     if (sdk().isSleeping()) {
-        notice(this, tr("Device is sleeping"));
+        ImagePageSupport::notice(this, tr("Device is sleeping"));
         return false;
     }
     if (sdk().isFrozen()) {
-        notice(this, tr("Video is freezing."));
+        ImagePageSupport::notice(this, tr("Video is freezing."));
         return false;
     }
     return true;
@@ -465,11 +460,11 @@ void QSettingsDlg::setRestoreDeviceRetSlot(bool bRet)
 void QSettingsDlg::askRestart(bool bSleepRefused, const QString& title, const QString& text, void (S::*request)())
 {
     if (!connected()) {
-        notice(this, tr("Device is not connect."));
+        ImagePageSupport::notice(this, tr("Device is not connect."));
         return;
     }
     if (bSleepRefused && sdk().isSleeping()) {
-        notice(this, tr("Device is sleeping"));
+        ImagePageSupport::notice(this, tr("Device is sleeping"));
         return;
     }
     if (!UiPrompts::instance().question(this, title, text)) return;
@@ -481,7 +476,7 @@ void QSettingsDlg::endRestart(bool bRet, const QString& failure)
 {
     UiPrompts::instance().waitStatus(wait_, false);
     if (!bRet) {
-        notice(this, failure);
+        ImagePageSupport::notice(this, failure);
         return;
     }
     emit ReconnectDeviceSignals();
@@ -536,19 +531,19 @@ void QSettingsDlg::setOutputModeSwitchRetSlot(bool bRet)
 {
     UiPrompts::instance().waitStatus(wait_, false);
     if (!bRet) {
-        notice(this, tr("Output Mode Switch Failed"));
+        ImagePageSupport::notice(this, tr("Output Mode Switch Failed"));
         setOutputModeBtnChecked(outputMode_);
         return;
     }
     // The stored mode stays: the camera reboots and the next read tells.
-    notice(this, tr("Switching successful, device will automatically reboot soon"));
+    ImagePageSupport::notice(this, tr("Switching successful, device will automatically reboot soon"));
     emit ReconnectDeviceSignals();
 }
 
 void QSettingsDlg::setGetOutputModeRetSlot(bool bRet, int nMode)
 {
     if (!bRet || !setOutputModeBtnChecked(nMode)) {
-        notice(this, tr("Failed to get Output Mode"));
+        ImagePageSupport::notice(this, tr("Failed to get Output Mode"));
         return;
     }
     outputMode_ = nMode;
@@ -577,18 +572,18 @@ void QSettingsDlg::setSuperResolutionModeRetSlot(bool bRet)
     if (!bRet) {
         // The camera kept its mode: show what the radios showed before.
         showChecked(svpGroup_, svpShown_);
-        notice(this, tr("Failed to switch super resolution mode."));
+        ImagePageSupport::notice(this, tr("Failed to switch super resolution mode."));
         return;
     }
     svpShown_ = svpAsked_;
     emit ReconnectDeviceSignals();
-    notice(this, tr("Switching successful, device will automatically reboot soon"));
+    ImagePageSupport::notice(this, tr("Switching successful, device will automatically reboot soon"));
 }
 
 void QSettingsDlg::setGetSuperResolutionModeRetSlot(bool bRet, int nEnable)
 {
     if (!bRet) {
-        notice(this, tr("Failed to get Super Resolution Mode"));
+        ImagePageSupport::notice(this, tr("Failed to get Super Resolution Mode"));
         return;
     }
     svpShown_ = nEnable != 0 ? kSvpOpen : kSvpClose;
@@ -617,7 +612,7 @@ void QSettingsDlg::setThermalRawTypeRetSlot(bool bRet)
 void QSettingsDlg::getThermalRawTypeRetSlot(bool bRet, int nType)
 {
     if (!bRet) {
-        notice(this, tr("Failed to get Thermal Raw Type"));
+        ImagePageSupport::notice(this, tr("Failed to get Thermal Raw Type"));
         return;
     }
     rawShown_ = nType == 0 ? kRawGray : kRawTemperature;

@@ -142,7 +142,8 @@ TEST(SettingsPanelScreenshot, TheProgressBarRisesDuringAFlash)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(QByteArray(4096, '\x5a'));
     file.close();
-    SIMCAM_SetUpdateBehaviour(4000, SIMCAM_UPDATE_SUCCESS, 3000);
+    // Long enough that the bar is caught mid-flash on a loaded machine.
+    SIMCAM_SetUpdateBehaviour(8000, SIMCAM_UPDATE_SUCCESS, 3000);
     live.prompts.picks.enqueue(firmware);
     update->pathField(QUpdate::MainRow)->findChild<QPushButton*>()->click();
     ASSERT_EQ(update->pathField(QUpdate::MainRow)->text(), firmware);
@@ -155,7 +156,7 @@ TEST(SettingsPanelScreenshot, TheProgressBarRisesDuringAFlash)
     const QImage image = live.shot("settings_module_update_progress.png");
     EXPECT_GT(distinctColours(image, areaIn(bar, &live.window)), 2) << "the bar is drawn";
 
-    ASSERT_TRUE(QTest::qWaitFor([&] { return live.prompts.count(Kind::Notice) > 0; }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return live.prompts.count(Kind::Notice) > 0; }, 20000));
     EXPECT_EQ(live.prompts.texts(Kind::Notice), QStringList{QCoreApplication::translate("QUpdate", "Upgrade success!")});
     EXPECT_FALSE(update->isUpdating());
     EXPECT_TRUE(bar->isHidden());
